@@ -1,0 +1,8 @@
+#include "app/QtPromptSeam.h"
+
+#include <QDialog>
+
+void QtPromptSeam::runModal(QDialog &dialog)
+{
+    dialog.exec();
+}

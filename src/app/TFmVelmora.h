@@ -1,0 +1,138 @@
+#pragma once
+
+#include "model/ProjectModel.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class BusImageView;
+class FrameListModel;
+class GraphicEditPage;
+class PromptSeam;
+class QAction;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class QTabWidget;
+class QTableView;
+class QToolBar;
+class QToolButton;
+class TAboutBox;
+class TextEditPage;
+class TfmCOMPort;
+class TfmNote;
+class TfmSecond;
+class TfmStart;
+
+// The dialogs the main window shows; created after it, in the start-up order.
+struct DialogForms {
+    TAboutBox *AboutBox = nullptr;
+    TfmNote *fmNote = nullptr;
+    TfmSecond *fmSecond = nullptr;
+    TfmStart *fmStart = nullptr;
+    TfmCOMPort *fmCOMPort = nullptr;
+};
+
+// The main window. It owns the one project model for its whole life; its handlers connect the
+// operator's actions to the core and show the results.
+class TFmVelmora : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFmVelmora(PromptSeam &prompts, QWidget *parent = nullptr);
+    ~TFmVelmora() override;
+
+    void attachDialogs(const DialogForms &dialogs) { dialogs_ = dialogs; }
+
+    const ProjectModel &project() const { return model_; }
+
+    // The start-up state, set when the window is first shown; opening a damaged project file runs it
+    // again to put back the start-up project.
+    void FormShow();
+
+    // Repaints the whole preview from the model.
+    void DrawMatrix();
+    // After the radius or the sign size changed: view sizes and scroll ranges.
+    void UpdateViewSize();
+
+    // Commands shared by menu and tool bar.
+    QAction *FileNew1 = nullptr;
+    QAction *FileOpen1 = nullptr;
+    QAction *FileSave1 = nullptr;
+    QAction *FileSaveAs1 = nullptr;
+    QAction *FileExit1 = nullptr;
+    QAction *HelpAbout1 = nullptr;
+    QAction *EditCut1 = nullptr;
+    QAction *EditCopy1 = nullptr;
+    QAction *EditPaste1 = nullptr;
+    QAction *Cut1 = nullptr;
+    QAction *Copy1 = nullptr;
+    QAction *Paste = nullptr;
+    QAction *Delete1 = nullptr;
+    QAction *Pen1 = nullptr;
+    QAction *Select1 = nullptr;
+    QAction *PointerTool = nullptr;
+    QAction *ZoomOut = nullptr;
+    QAction *ZoomReset = nullptr;
+    QAction *ZoomIn = nullptr;
+
+    QToolBar *ToolBar1 = nullptr;
+    QToolButton *BitBtn1 = nullptr;
+    QToolButton *BitBtn3 = nullptr;
+    BusImageView *BusImage = nullptr;
+    QScrollBar *ScrollBar1 = nullptr;
+    QScrollBar *ScrollBar2 = nullptr;
+    QPushButton *btnAdd = nullptr;
+    QPushButton *btnInsert = nullptr;
+    QPushButton *btnDelect = nullptr;
+    QPushButton *btnCopy = nullptr;
+    QPushButton *btnCut = nullptr;
+    QPushButton *btnPost = nullptr;
+    QPushButton *Button1 = nullptr;
+    QTableView *StringGrid = nullptr;
+    QTabWidget *PageControl1 = nullptr;
+    TextEditPage *TextEdit = nullptr;
+    GraphicEditPage *GraphicEdit = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    std::array<QLabel *, 4> StatusBar1 = {};
+
+    // The hidden scratch picture of the system-font text path.
+    QImage Image2{436, 404, QImage::Format_RGB32};
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // Builders of the window's areas, one per area.
+    void buildActions();
+    void buildMenus();
+    void buildToolBar();
+    QWidget *buildPreview();
+    QWidget *buildBottomPanel();
+    QWidget *buildFrameListArea();
+    void buildStatusBar();
+
+    void rebuildFontSelectors();
+    void setFocusedCellHighlight(bool on);
+
+    void FileExit1Execute();
+    void HelpAbout1Execute();
+    void ToolButton5Click();
+    void ToolButton13Click();
+    void ToolButton6Click();
+    void ScrollBar1Change();
+    void ScrollBar2Change();
+    void BusImageResized();
+
+    PromptSeam &prompts_;
+    DialogForms dialogs_;
+    ProjectModel model_;
+    // Declared after the model and without a Qt parent: it goes before the model does, and the list
+    // control, told of that, never asks a destroyed model for its cells while the window is torn down.
+    std::unique_ptr<FrameListModel> frameList_;
+    bool firstShowDone_ = false;
+};

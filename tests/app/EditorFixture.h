@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ScriptedPrompts.h"
+
+#include "app/TFmVelmora.h"
+#include "app/VelmoraForms.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// Runs the editor's windows in a temporary current directory holding the given font files.
+class EditorFixture : public ::testing::Test {
+protected:
+    void startIn(const QStringList &fontFiles)
+    {
+        ASSERT_TRUE(fontDir.isValid());
+        for (const QString &name : fontFiles) {
+            QFile file(fontDir.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        previousDir = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(fontDir.path()));
+        forms = std::make_unique<VelmoraForms>(prompts);
+        window().resize(1280, 900);
+        window().show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+    }
+    void TearDown() override
+    {
+        forms.reset();
+        QDir::setCurrent(previousDir);
+    }
+    TFmVelmora &window() { return *forms->FmVelmora; }
+
+    QTemporaryDir fontDir;
+    QString previousDir;
+    ScriptedPrompts prompts;
+    std::unique_ptr<VelmoraForms> forms;
+};
+
