@@ -1,0 +1,117 @@
+#include "compose/MatrixRenderer.h"
+#include "compose/PreviewGeometry.h"
+#include "support/ReferenceMatrixRenderer.h"
+#include "support/SignFixtures.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// DrawMatrix against the one-ellipse-per-dot reference, for the start-up sign and the largest sign in
+// the editor's usual preview and in a full-screen one, then the ratio reference / fast per case.
+
+namespace {
+
+using Renderer = void (*)(QImage &, ProjectModel &, int, int);
+
+struct Scenario {
+    std::string name;
+    bool largestSign = false;
+    int radius = 2;
+    QSize picture;
+};
+
+std::vector<Scenario> Scenarios()
+{
+    std::vector<Scenario> scenarios;
+    for (const bool largest : {false, true}) {
+        for (const int radius : {2, 6}) {
+            for (const QSize picture : {QSize(996, 274), QSize(1920, 1080)}) {
+                const std::string sign = largest ? "1024x256" : "192x24";
+                scenarios.push_back({sign + "/r" + std::to_string(radius) + "/" +
+                                         std::to_string(picture.width()) + "x" +
+                                         std::to_string(picture.height()),
+                                     largest, radius, picture});
+            }
+        }
+    }
+    return scenarios;
+}
+
+void DrawRepeatedly(benchmark::State &state, const Scenario &scenario, Renderer draw)
+{
+    auto model = std::make_unique<ProjectModel>();
+    if (scenario.largestSign) {
+        SetUpSign(*model, 1024, 256, 64, scenario.radius);
+    } else {
+        ApplyStartupProject(*model);
+        model->View.DotRadius = scenario.radius;
+    }
+    UpdateViewSize(*model, scenario.picture);
+    LightScatteredDots(*model);
+    QImage target(scenario.picture, QImage::Format_RGB32);
+    for (auto _ : state) {
+        draw(target, *model, 0, 0);
+        benchmark::DoNotOptimize(target.constBits());
+        benchmark::ClobberMemory();
+    }
+}
+
+// Prints every run as usual and keeps each one's time per iteration for the ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            if (run.run_type == Run::RT_Iteration) {
+                seconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            }
+        }
+    }
+
+    void printRatios(const std::vector<Scenario> &scenarios) const
+    {
+        std::printf("\nreference / fast:\n");
+        for (const Scenario &scenario : scenarios) {
+            const auto fast = seconds_.find("fast/" + scenario.name);
+            const auto reference = seconds_.find("reference/" + scenario.name);
+            if (fast != seconds_.end() && reference != seconds_.end()) {
+                std::printf("  %-24s %8.1fx\n", scenario.name.c_str(), reference->second / fast->second);
+            }
+        }
+    }
+
+private:
+    std::map<std::string, double> seconds_;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+
+    const std::vector<Scenario> scenarios = Scenarios();
+    for (const Scenario &scenario : scenarios) {
+        benchmark::RegisterBenchmark(("fast/" + scenario.name).c_str(), DrawRepeatedly, scenario, &DrawMatrix)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("reference/" + scenario.name).c_str(), DrawRepeatedly, scenario,
+                                     &ReferenceDrawMatrix)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printRatios(scenarios);
+    benchmark::Shutdown();
+    return 0;
+}
