@@ -1,0 +1,91 @@
+#include "list/CellSelection.h"
+
+#include "model/ProjectModel.h"
+
+namespace {
+
+// The frame at `row` (1-based) is the first of its line.
+bool StartsLine(const ProjectModel &model, int row)
+{
+    return row == 1 || model.ChangeFlag[row - 2] == 0;
+}
+
+// The frame belongs to a line of several frames: it is marked, or the frame before it is.
+bool InMultiFrameLine(const ProjectModel &model, int row)
+{
+    return model.ChangeFlag[row - 1] == 1 || (row > 1 && model.ChangeFlag[row - 2] == 1);
+}
+
+void ToggleChange(ProjectModel &model, int row)
+{
+    const bool marking = model.ChangeFlag[row - 1] == 0;
+    const QString time = marking ? QStringLiteral("3") : QString();
+    model.ChangeFlag[row - 1] = marking ? 1 : 0;
+    model.Cells.setCell(ColChange, row, marking ? QStringLiteral("V") : QString());
+    if (StartsLine(model, row)) {
+        model.Cells.setCell(ColTime, row, time);
+    }
+    if (model.ChangeFlag[row] == 0) {
+        model.Cells.setCell(ColTime, row + 1, time);
+    }
+    RenumberLines(model);
+}
+
+} // namespace
+
+CellEdit EditSelectedCell(ProjectModel &model, int column, int row)
+{
+    const bool alreadySelected = column == model.SelCol && row == model.SelRow && row <= model.FrameCount;
+    if (!alreadySelected) {
+        return CellEdit::None;
+    }
+    switch (column) {
+    case ColBoard:
+        return CellEdit::BoardNumber;
+    case ColChange:
+        // The last frame has no next frame to alternate with.
+        if (row < model.FrameCount) {
+            ToggleChange(model, row);
+            return CellEdit::ChangeToggled;
+        }
+        return CellEdit::None;
+    case ColTime:
+        return InMultiFrameLine(model, row) ? CellEdit::Time : CellEdit::None;
+    default:
+        return CellEdit::None;
+    }
+}
+
+std::optional<int> SecondsOfTimeCell(const QString &text)
+{
+    if (text.isEmpty()) {
+        return 0;
+    }
+    bool ok = false;
+    const int seconds = text.toInt(&ok);
+    return ok ? std::optional<int>(seconds) : std::nullopt;
+}
+
+QString NotAnIntegerMessage(const QString &text)
+{
+    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+}
+
+bool SelectCell(ProjectModel &model, int column, int row)
+{
+    model.SelCol = column;
+    model.SelRow = row;
+    if (row - 1 == model.CurFrame) {
+        return false;
+    }
+    model.CurFrame = row - 1;
+    return true;
+}
+
+bool FollowShrinkingList(ProjectModel &model)
+{
+    if (model.SelRow <= model.FrameCount || model.FrameCount < 1) {
+        return false;
+    }
+    return SelectCell(model, model.SelCol, model.FrameCount);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class ProjectModel;
+
+// Selecting a cell of the frame list. A click on the cell that is already selected edits it (what to
+// edit is answered here; the window shows the dialog and writes the answer back); then the row becomes
+// the current one.
+
+enum class CellEdit {
+    None,          // not the selected cell, or nothing to edit there
+    BoardNumber,   // the note dialog edits "Download Board Number"
+    ChangeToggled, // the Change mark was toggled (already done, lines renumbered)
+    Time,          // the delay dialog edits "Time"
+};
+
+// Steps of a click on (column, row) before the selection moves: toggles a Change mark itself, and says
+// which dialog the window must show for the other editable cells.
+CellEdit EditSelectedCell(ProjectModel &model, int column, int row);
+
+// A "Time" cell's seconds for the delay dialog: an empty cell (a frame that joined a line without a
+// time) gives 0; a text that is not a whole number gives none.
+std::optional<int> SecondsOfTimeCell(const QString &text);
+
+// "'abc' is not a valid integer value"
+QString NotAnIntegerMessage(const QString &text);
+
+// Makes (column, row) the selected cell and its frame the current one. Answers whether the current
+// frame changed, so the preview must be repainted.
+bool SelectCell(ProjectModel &model, int column, int row);
+
+// When the list has shrunk below the selected row and frames remain, the selection moves to the same
+// column of the new last row. Answers whether the current frame changed.
+bool FollowShrinkingList(ProjectModel &model);

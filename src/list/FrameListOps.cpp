@@ -1,0 +1,154 @@
+#include "list/FrameListOps.h"
+
+#include "list/CellSelection.h"
+#include "model/ProjectModel.h"
+
+#include <cstring>
+
+namespace {
+
+void CopySignDots(const ProjectModel &model, const std::uint8_t *from, std::uint8_t *to)
+{
+    for (int x = 0; x < model.WidthDot; ++x) {
+        std::memcpy(to + DotIndex(x, 0), from + DotIndex(x, 0), static_cast<std::size_t>(model.HeightDot));
+    }
+}
+
+// Grows the list by one row; false (and the list as it was) when that would make frame 501.
+bool GrowByOneRow(ProjectModel &model)
+{
+    if (model.FrameCount + 1 > MaxFrames) {
+        return false;
+    }
+    ++model.FrameCount;
+    model.Cells.setRowCount(model.FrameCount + 1);
+    return true;
+}
+
+// Makes room at `row` (1-based) by moving every frame from there on down by one slot.
+void OpenGapAt(ProjectModel &model, int row)
+{
+    for (int slot = model.FrameCount; slot >= row + 1; --slot) {
+        MoveFrame(model, slot - 2, slot - 1);
+    }
+}
+
+// The row an insertion goes to: the selected one, or row 1 of an emptied list.
+int InsertionRow(const ProjectModel &model)
+{
+    return model.FrameCount < 1 ? 1 : model.SelRow;
+}
+
+void RemoveSelectedFrame(ProjectModel &model)
+{
+    for (int slot = model.SelRow; slot <= model.FrameCount - 1; ++slot) {
+        MoveFrame(model, slot, slot - 1);
+    }
+    model.Cells.row(model.FrameCount) = {};
+    ClearFrameSlot(model, model.FrameCount - 1);
+    --model.FrameCount;
+    model.Cells.setRowCount(model.FrameCount + 1);
+    RenumberLines(model);
+    FollowShrinkingList(model);
+}
+
+} // namespace
+
+QString TooManyFramesMessage()
+{
+    return QStringLiteral("The Max of the Frames is %1!!").arg(MaxFrames);
+}
+
+void MoveFrame(ProjectModel &model, int from, int to)
+{
+    RowCells &destination = model.Cells.row(to + 1);
+    const RowCells &source = model.Cells.row(from + 1);
+    for (int column = ColLine; column < FrameColumnCount; ++column) {
+        destination[column] = source[column];
+    }
+    destination[ColNo] = Format000(to + 1);
+    model.ChangeFlag[to] = model.ChangeFlag[from];
+    CopySignDots(model, model.FrameDots.frame(from), model.FrameDots.writableFrame(to));
+}
+
+ListOutcome AppendFrame(ProjectModel &model)
+{
+    const bool wasEmpty = model.FrameCount < 1;
+    if (!GrowByOneRow(model)) {
+        return ListOutcome::TooManyFrames;
+    }
+    const int row = model.FrameCount;
+    ClearFrameSlot(model, row - 1);
+    model.Cells.row(row) = {Format000(row), QString(), Format000(row), QString(), QString()};
+    RenumberLines(model);
+    if (wasEmpty) {
+        SelectCell(model, model.SelCol, row);
+    }
+    return ListOutcome::Done;
+}
+
+ListOutcome InsertFrame(ProjectModel &model)
+{
+    if (model.FrameCount < 1) {
+        return ListOutcome::Nothing;
+    }
+    if (!GrowByOneRow(model)) {
+        return ListOutcome::TooManyFrames;
+    }
+    const int row = model.SelRow;
+    OpenGapAt(model, row);
+    model.Cells.row(row) = {Format000(row), QString(), Format000(row), QString(), QString()};
+    ClearFrameSlot(model, row - 1);
+    RenumberLines(model);
+    return ListOutcome::Done;
+}
+
+ListOutcome DeleteFrame(ProjectModel &model)
+{
+    if (model.FrameCount < 1) {
+        return ListOutcome::Nothing;
+    }
+    RemoveSelectedFrame(model);
+    return ListOutcome::Done;
+}
+
+ListOutcome CopyFrame(ProjectModel &model)
+{
+    if (model.SelRow < 1 || model.SelRow > model.FrameCount) {
+        return ListOutcome::Nothing;
+    }
+    model.ClipFrameCells = model.Cells.row(model.SelRow);
+    model.ClipFrameChange = model.ChangeFlag[model.SelRow - 1];
+    CopySignDots(model, model.FrameDots.frame(model.SelRow - 1), model.ClipFrameDots.data());
+    return ListOutcome::Done;
+}
+
+ListOutcome CutFrame(ProjectModel &model)
+{
+    if (model.FrameCount < 1) {
+        return ListOutcome::Nothing;
+    }
+    CopyFrame(model);
+    RemoveSelectedFrame(model);
+    return ListOutcome::Done;
+}
+
+ListOutcome PasteFrame(ProjectModel &model)
+{
+    const bool wasEmpty = model.FrameCount < 1;
+    const int row = InsertionRow(model);
+    if (!GrowByOneRow(model)) {
+        return ListOutcome::TooManyFrames;
+    }
+    OpenGapAt(model, row);
+    RowCells &cells = model.Cells.row(row);
+    cells = model.ClipFrameCells;
+    cells[ColNo] = Format000(row);
+    model.ChangeFlag[row - 1] = model.ClipFrameChange;
+    CopySignDots(model, model.ClipFrameDots.data(), model.FrameDots.writableFrame(row - 1));
+    RenumberLines(model);
+    if (wasEmpty) {
+        SelectCell(model, model.SelCol, row);
+    }
+    return ListOutcome::Done;
+}
