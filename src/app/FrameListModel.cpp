@@ -38,6 +38,11 @@ QVariant FrameListModel::data(const QModelIndex &index, int role) const
     if (role == Qt::BackgroundRole && index.column() < fixedColumns) {
         return QGuiApplication::palette().button();
     }
+    // The fixed columns are not enabled, so that neither the mouse nor the keys can make them current;
+    // their text still reads as normal text.
+    if (role == Qt::ForegroundRole && index.column() < fixedColumns) {
+        return QGuiApplication::palette().text();
+    }
     return {};
 }
 
@@ -54,7 +59,7 @@ Qt::ItemFlags FrameListModel::flags(const QModelIndex &index) const
     if (!index.isValid()) {
         return Qt::NoItemFlags;
     }
-    return index.column() < fixedColumns ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return index.column() < fixedColumns ? Qt::NoItemFlags : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
 void FrameListModel::reload()

@@ -6,4 +6,5 @@
 class QtPromptSeam final : public PromptSeam {
 public:
     void runModal(QDialog &dialog) override;
+    void showMessage(const QString &text) override;
 };

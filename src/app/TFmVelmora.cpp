@@ -75,6 +75,7 @@ TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(paren
     layout->addWidget(ProgressBar1);
     setCentralWidget(centre);
     buildStatusBar();
+    connectFrameList();
 }
 
 TFmVelmora::~TFmVelmora() = default;
@@ -123,7 +124,7 @@ void TFmVelmora::FormShow()
     model_.Text.TextFont.setPointSize(model_.Text.EnglishFontSize[TextEdit->ComboBox2->currentIndex()]);
 
     ApplyStartupProject(model_);
-    frameList_->reload();
+    showFrameList();
     setFocusedCellHighlight(false);
     GraphicEdit->selectImageSize(0);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "list/FrameListOps.h"
 #include "model/ProjectModel.h"
 
 #include <QImage>
@@ -102,8 +103,13 @@ public:
     // The hidden scratch picture of the system-font text path.
     QImage Image2{436, 404, QImage::Format_RGB32};
 
+    // Selecting cell (column, row) of the list, row 1 being the first frame: a click on the cell that
+    // is already selected edits it; then its frame becomes the current one.
+    void StringGridSelectCell(int column, int row);
+
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -119,6 +125,19 @@ private:
     void rebuildFontSelectors();
     void setFocusedCellHighlight(bool on);
 
+    void connectFrameList();
+    void editBoardNumber(int row);
+    bool editTime(int row);
+    // Shows the list's cells and its selected cell as the model holds them.
+    void showFrameList();
+    void finishListChange(ListOutcome outcome, bool repaint);
+
+    void btnAddClick();
+    void btnInsertClick();
+    void btnDelectClick();
+    void btnCopyClick();
+    void btnCutClick();
+    void btnPostClick();
     void FileExit1Execute();
     void HelpAbout1Execute();
     void ToolButton5Click();

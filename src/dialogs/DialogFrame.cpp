@@ -1,6 +1,7 @@
 #include "dialogs/DialogFrame.h"
 
 #include <QDialog>
+#include <QPushButton>
 
 void SetUpDialogFrame(QDialog &dialog, const QString &objectName, const QString &caption, QSize designSize)
 {
@@ -9,4 +10,15 @@ void SetUpDialogFrame(QDialog &dialog, const QString &objectName, const QString 
     dialog.setAccessibleName(caption);
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     dialog.resize(designSize);
+}
+
+QPushButton *MakeDialogButton(QDialog &dialog, const char *objectName, const QString &caption, const QRect &place)
+{
+    auto *button = new QPushButton(caption, &dialog);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setAccessibleName(caption);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->setGeometry(place);
+    return button;
 }

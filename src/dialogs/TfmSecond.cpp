@@ -1,8 +1,59 @@
 #include "dialogs/TfmSecond.h"
 
 #include "dialogs/DialogFrame.h"
+#include "dialogs/DigitsOnlyField.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// Nine digits always make a whole number the sign's time field can be given.
+constexpr int maxSecondsDigits = 9;
+
+} // namespace
 
 TfmSecond::TfmSecond(QWidget *parent) : QDialog(parent)
 {
     SetUpDialogFrame(*this, QStringLiteral("fmSecond"), QStringLiteral("Setup Delay Time"), QSize(235, 106));
+    Edit1 = new DigitsOnlyField(false, this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setAccessibleName(QStringLiteral("Time"));
+    Edit1->setGeometry(24, 12, 65, 21);
+    Edit1->setMaxLength(maxSecondsDigits);
+    Edit1->setText(QStringLiteral("3"));
+    Label1 = new QLabel(QStringLiteral("Sec"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(96, 14, 40, 17);
+    OKButton = MakeDialogButton(*this, "OKButton", QStringLiteral("OK"), QRect(24, 46, 75, 25));
+    CancelButton = MakeDialogButton(*this, "CancelButton", QStringLiteral("Cancel"), QRect(128, 46, 75, 25));
+    connect(OKButton, &QPushButton::clicked, this, &TfmSecond::OKButtonClick);
+    connect(Edit1, &QLineEdit::returnPressed, this, &TfmSecond::OKButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &TfmSecond::CancelButtonClick);
+    setFixedSize(CancelButton->x() + CancelButton->width() + OKButton->x() + 8,
+                 CancelButton->y() + CancelButton->height() + 35);
+}
+
+void TfmSecond::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    OKPressed = false;
+    Edit1->showAccepted(QString::number(Seconds));
+    Edit1->setFocus();
+}
+
+void TfmSecond::OKButtonClick()
+{
+    if (Edit1->text().isEmpty()) {
+        Edit1->setText(QStringLiteral("0"));
+    }
+    OKPressed = true;
+    Seconds = Edit1->text().toInt();
+    accept();
+}
+
+void TfmSecond::CancelButtonClick()
+{
+    OKPressed = false;
+    reject();
 }

@@ -15,6 +15,7 @@ namespace {
 class NoPrompts final : public PromptSeam {
 public:
     void runModal(QDialog &) override {}
+    void showMessage(const QString &) override {}
 };
 
 // Resident memory of this process in kilobytes, as the system counts it.
