@@ -1,10 +1,31 @@
 #pragma once
 
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
 class QDialog;
-class QString;
+
+// What a file dialog is shown with: Qt filter entries ("New Korvel File (*.nkv)" …), the entry chosen
+// when it opens (0-based), and the extension added to a name typed without one.
+struct FileDialogSpec {
+    QStringList filters;
+    int filterIndex = 0;
+    QString defaultSuffix;
+};
+
+// What the operator chose in a file dialog: the path and the filter entry (0-based) in force.
+struct FileChoice {
+    QString path;
+    int filterIndex = 0;
+};
+
+enum class SaveAnswer { Yes, No, Cancel };
 
 // Every modal interaction of the editor goes through this seam: the editor fills it with Qt's own
-// modal loop, the tests with scripted answers that record what was shown, so no test ever waits for a
+// dialogs, the tests with scripted answers that record what was shown, so no test ever waits for a
 // person or a timer to close a window.
 class PromptSeam {
 public:
@@ -16,4 +37,14 @@ public:
 
     // A plain message to the operator (a refused operation, a limit), closed with OK.
     virtual void showMessage(const QString &text) = 0;
+
+    // A warning with Yes, No and Cancel; dismissing the box answers Cancel.
+    virtual SaveAnswer askYesNoCancel(const QString &text) = 0;
+
+    // The open and save file dialogs; no value when the operator cancels.
+    virtual std::optional<FileChoice> chooseOpenFile(const FileDialogSpec &spec) = 0;
+    virtual std::optional<FileChoice> chooseSaveFile(const FileDialogSpec &spec) = 0;
+
+    // The font dialog, preset with `initial`; no value when the operator cancels.
+    virtual std::optional<QFont> chooseFont(const QFont &initial) = 0;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 
 #include "app/TFmVelmora.h"
 #include "app/VelmoraForms.h"

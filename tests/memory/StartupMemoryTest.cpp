@@ -1,4 +1,4 @@
-#include "app/PromptSeam.h"
+#include "support/ScriptedPrompts.h"
 #include "app/TFmVelmora.h"
 #include "app/VelmoraForms.h"
 
@@ -12,11 +12,6 @@
 
 namespace {
 
-class NoPrompts final : public PromptSeam {
-public:
-    void runModal(QDialog &) override {}
-    void showMessage(const QString &) override {}
-};
 
 // Resident memory of this process in kilobytes, as the system counts it.
 long ResidentKilobytes()
@@ -40,7 +35,7 @@ TEST(StartupMemory, StaysBelow120MegabytesAfterTheFirstShow)
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the address sanitizer's shadow memory is counted as resident";
 #endif
-    NoPrompts prompts;
+    ScriptedPrompts prompts;
     VelmoraForms forms(prompts);
     forms.FmVelmora->resize(1280, 1000);
     forms.FmVelmora->show();

@@ -1,0 +1,46 @@
+#include "cli/CliCommand.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Every subcommand of the command line; each lives in a file of its own in this folder.
+const CliCommand commands[] = {
+    {"help", "this overview", nullptr},
+};
+
+void PrintOverview(std::FILE *out)
+{
+    std::fprintf(out, "usage: velmora-cli SUBCOMMAND [OPTIONS]\n\nsubcommands:\n");
+    for (const CliCommand &command : commands) {
+        std::fprintf(out, "  %-10s %s\n", command.name, command.summary);
+    }
+    std::fprintf(out, "\n'velmora-cli SUBCOMMAND --help' tells more about each.\n");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // The command line draws text and pictures without a display.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    QStringList arguments = QGuiApplication::arguments();
+    arguments.removeFirst();
+    if (arguments.isEmpty() || arguments.first() == QLatin1String("--help") ||
+        arguments.first() == QLatin1String("help")) {
+        PrintOverview(arguments.isEmpty() ? stderr : stdout);
+        return arguments.isEmpty() ? 1 : 0;
+    }
+    const QString name = arguments.takeFirst();
+    for (const CliCommand &command : commands) {
+        if (command.run && name == QLatin1String(command.name)) {
+            return command.run(arguments);
+        }
+    }
+    std::fprintf(stderr, "velmora-cli: unknown subcommand '%s' (see velmora-cli --help)\n", qPrintable(name));
+    return 1;
+}
