@@ -1,3 +1,5 @@
+#include "RatioReporter.h"
+
 #include "compose/MatrixRenderer.h"
 #include "compose/PreviewGeometry.h"
 #include "support/ReferenceMatrixRenderer.h"
@@ -9,7 +11,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -64,35 +65,6 @@ void DrawRepeatedly(benchmark::State &state, const Scenario &scenario, Renderer 
     }
 }
 
-// Prints every run as usual and keeps each one's time per iteration for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.run_type == Run::RT_Iteration) {
-                seconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
-            }
-        }
-    }
-
-    void printRatios(const std::vector<Scenario> &scenarios) const
-    {
-        std::printf("\nreference / fast:\n");
-        for (const Scenario &scenario : scenarios) {
-            const auto fast = seconds_.find("fast/" + scenario.name);
-            const auto reference = seconds_.find("reference/" + scenario.name);
-            if (fast != seconds_.end() && reference != seconds_.end()) {
-                std::printf("  %-24s %8.1fx\n", scenario.name.c_str(), reference->second / fast->second);
-            }
-        }
-    }
-
-private:
-    std::map<std::string, double> seconds_;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -111,7 +83,10 @@ int main(int argc, char **argv)
     }
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatios(scenarios);
+    std::printf("\nreference / fast:\n");
+    for (const Scenario &scenario : scenarios) {
+        reporter.printRatio(scenario.name, "reference/" + scenario.name, "fast/" + scenario.name);
+    }
     benchmark::Shutdown();
     return 0;
 }

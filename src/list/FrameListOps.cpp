@@ -9,6 +9,11 @@ namespace {
 
 void CopySignDots(const ProjectModel &model, const std::uint8_t *from, std::uint8_t *to)
 {
+    // Columns of a sign as high as the plane lie back to back: one copy moves them all.
+    if (model.HeightDot == MaxHeightDot) {
+        std::memcpy(to, from, DotIndex(model.WidthDot, 0));
+        return;
+    }
     for (int x = 0; x < model.WidthDot; ++x) {
         std::memcpy(to + DotIndex(x, 0), from + DotIndex(x, 0), static_cast<std::size_t>(model.HeightDot));
     }

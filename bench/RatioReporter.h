@@ -1,0 +1,36 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+// Prints every run as Google Benchmark does and keeps each one's time per iteration, so a program can
+// print, after all runs, how a naive reference compares with the editor's code measured in the same run.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            if (run.run_type == Run::RT_Iteration) {
+                seconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            }
+        }
+    }
+
+    // "label   12.3x": the time of `slower` divided by the time of `faster`.
+    void printRatio(const std::string &label, const std::string &slower, const std::string &faster) const
+    {
+        const auto slow = seconds_.find(slower);
+        const auto fast = seconds_.find(faster);
+        if (slow != seconds_.end() && fast != seconds_.end()) {
+            std::printf("  %-32s %8.2fx\n", label.c_str(), slow->second / fast->second);
+        }
+    }
+
+private:
+    std::map<std::string, double> seconds_;
+};
