@@ -76,6 +76,7 @@ TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(paren
     setCentralWidget(centre);
     buildStatusBar();
     connectFrameList();
+    connectTools();
 }
 
 TFmVelmora::~TFmVelmora() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compose/PreviewEditor.h"
 #include "list/FrameListOps.h"
 #include "model/ProjectModel.h"
 
@@ -103,6 +104,10 @@ public:
     // The hidden scratch picture of the system-font text path.
     QImage Image2{436, 404, QImage::Format_RGB32};
 
+    // The one entry to placing for every picture source: the picture follows the pointer over the
+    // preview until a left click stamps it into the current frame.
+    void enterPlacing(const PreviewEditor::PictureWriter &writePicture);
+
     // Selecting cell (column, row) of the list, row 1 being the first frame: a click on the cell that
     // is already selected edits it; then its frame becomes the current one.
     void StringGridSelectCell(int column, int row);
@@ -126,6 +131,21 @@ private:
     void setFocusedCellHighlight(bool on);
 
     void connectFrameList();
+    void connectTools();
+    void applyPaint(const PreviewPaint &paint);
+    // Shows the tools' pressed and checked states and the region commands' availability.
+    void showToolState();
+
+    void ToolButton3Click();
+    void Pen1Click();
+    void Select1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void PasteClick();
+    void Delete1Click();
+    void BusImageMouseDown(Qt::MouseButton button, QPoint position);
+    void BusImageMouseMove(Qt::MouseButtons held, QPoint position);
+    void BusImageMouseUp(Qt::MouseButton button, QPoint position);
     void editBoardNumber(int row);
     bool editTime(int row);
     // Shows the list's cells and its selected cell as the model holds them.
@@ -153,5 +173,6 @@ private:
     // Declared after the model and without a Qt parent: it goes before the model does, and the list
     // control, told of that, never asks a destroyed model for its cells while the window is torn down.
     std::unique_ptr<FrameListModel> frameList_;
+    PreviewEditor editor_{model_};
     bool firstShowDone_ = false;
 };

@@ -26,6 +26,15 @@ void DotPlane::clearWindow(int width, int height)
     }
 }
 
+void DotPlane::copyWindowFrom(const DotPlane &source, int width, int height)
+{
+    const int columns = std::clamp(width, 0, MaxWidthDot);
+    const int rows = std::clamp(height, 0, MaxHeightDot);
+    for (int x = 0; x < columns; ++x) {
+        std::memcpy(data() + DotIndex(x, 0), source.data() + DotIndex(x, 0), static_cast<std::size_t>(rows));
+    }
+}
+
 void FrameStore::clearSlot(int f)
 {
     if (!written_[f]) {

@@ -56,6 +56,8 @@ public:
 
     // Darkens columns 0..width-1, rows 0..height-1 (cut at the plane's edges).
     void clearWindow(int width, int height);
+    // Copies the same window from another plane.
+    void copyWindowFrom(const DotPlane &source, int width, int height);
 
 private:
     ZeroedBlock block_;
