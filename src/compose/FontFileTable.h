@@ -3,11 +3,48 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+
 // The bitmap font files the editor knows each stand for one entry of a font size selector. They are
 // looked up in WorkDir; an entry is offered only while its file can be opened.
 
+enum class FontSelector { Chinese, Number };
+
+// How a file holds its glyphs: bit-packed records addressed by a Big5 glyph index, or decimal integers
+// in text, one per dot, for the ten digits.
+enum class GlyphEncoding { Big5Bitmap, DigitText };
+
+struct FontFileEntry {
+    const char *fileName;
+    FontSelector selector;
+    const char *label; // UTF-8
+    GlyphEncoding encoding;
+    int glyphWidth;
+    int glyphHeight;
+    // Big5 records: glyph n starts at byte recordBytes * (n - indexBias) + firstOffset, or + laterOffset
+    // for n above splitIndex (the one file whose rarely used characters lie further on).
+    int indexBias = 0;
+    std::int64_t firstOffset = 0;
+    int splitIndex = 0;
+    std::int64_t laterOffset = 0;
+
+    // Bytes of one Big5 record (one bit per dot), or values of one digit (one per dot).
+    int recordBytes() const { return glyphWidth * glyphHeight / 8; }
+    int valuesPerGlyph() const { return glyphWidth * glyphHeight; }
+    // Byte offset of Big5 glyph n (n >= 1) from the start of the file.
+    std::int64_t recordOffset(int n) const;
+};
+
+// The file a selector entry stands for, or none when the label names no file of that selector
+// (labels are compared exactly: case and blanks count).
+const FontFileEntry *FontFileForLabel(FontSelector selector, const QString &label);
+
 // WorkDir followed by the platform's separator and the file name, exactly as written.
 QString FontFilePath(const QString &workDir, const char *fileName);
+
+// The system-font sizes each selector starts with; the size tables give their point sizes in this order.
+QStringList ChineseSizeEntries();
+QStringList NumberSizeEntries();
 
 // The lists of ComboBox1 (Chinese sizes and font files), ComboBox2 (English sizes, fixed) and ComboBox3
 // (number sizes and digit files): the four system-font sizes, then the file entries whose files open.
