@@ -1,6 +1,6 @@
 #include "app/TAboutBox.h"
 
-#include "app/ToolIcons.h"
+#include "app/LedArtwork.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -33,7 +33,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     auto *picture = new QLabel(panel);
     picture->setObjectName(QStringLiteral("ProgramIcon"));
-    picture->setPixmap(ToolIcon(ToolImage::PointingHand).pixmap(20, 20));
+    picture->setPixmap(LedTextPicture(QStringLiteral("V"), QSize(105, 105), 5));
     picture->setScaledContents(true);
     picture->setGeometry(8, 8, 105, 105);
 
