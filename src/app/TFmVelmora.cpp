@@ -10,6 +10,7 @@
 #include "compose/FontFileTable.h"
 #include "compose/MatrixRenderer.h"
 #include "compose/PreviewGeometry.h"
+#include "compose/TextFontRules.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -77,6 +78,7 @@ TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(paren
     buildStatusBar();
     connectFrameList();
     connectTools();
+    connectTextEdit();
 }
 
 TFmVelmora::~TFmVelmora() = default;
@@ -120,9 +122,8 @@ void TFmVelmora::FormShow()
     model_.SelCol = 2;
     model_.SelRow = 1;
 
-    model_.Text.TextFontCharset = 0;
-    model_.Text.TextFont = QFont(QStringLiteral("SimSun"));
-    model_.Text.TextFont.setPointSize(model_.Text.EnglishFontSize[TextEdit->ComboBox2->currentIndex()]);
+    // The start-up text font is that of "English" with its first size; the style is left as it is.
+    ApplyScriptOption(model_.Text, ScriptOption::English, TextEdit->ComboBox2->currentText());
 
     ApplyStartupProject(model_);
     showFrameList();

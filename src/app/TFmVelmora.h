@@ -167,6 +167,22 @@ private:
     void ScrollBar2Change();
     void BusImageResized();
 
+    // The "Text Edit" page: text upload, the script options, the size selectors, the style boxes and the
+    // font button.
+    void connectTextEdit();
+    void btnTextUpClick();
+    void RadioButton1MouseDown();
+    void RadioButton2MouseDown();
+    void RadioButton3MouseDown();
+    void RadioButton4MouseDown();
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void ComboBox3Change();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void CheckBox3Click();
+    void Button2Click();
+
     PromptSeam &prompts_;
     DialogForms dialogs_;
     ProjectModel model_;

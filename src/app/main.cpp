@@ -2,6 +2,7 @@
 #include "app/TFmVelmora.h"
 #include "app/TfmLOGO.h"
 #include "app/VelmoraForms.h"
+#include "compose/FaceSubstitutes.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -19,6 +20,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+    InstallFaceSubstitutes();
 
     auto splash = std::make_unique<TfmLOGO>();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
