@@ -52,19 +52,6 @@ TEST_F(FontFileReaderTest, EveryChineseFileGivesTheFirstAndLastGlyphOfBothRanges
     }
 }
 
-TEST_F(FontFileReaderTest, RecordsStartAtTheirExactByteOffsets)
-{
-    const auto &ts = Entry(FontSelector::Chinese, "16(TS)");
-    EXPECT_EQ(ts.recordOffset(1), 32 + 14080);
-    EXPECT_EQ(ts.recordOffset(5401), 32 * 5401 + 14080);
-    EXPECT_EQ(ts.recordOffset(5402), 32 * 5402 + 27136);
-    EXPECT_EQ(Entry(FontSelector::Chinese, "16(TS-16)").recordOffset(5402), 32 * 5402 + 14080);
-    EXPECT_EQ(Entry(FontSelector::Chinese, "24(明體)").recordOffset(1), 0);
-    EXPECT_EQ(Entry(FontSelector::Chinese, "24(楷書)").recordOffset(HighestBig5Index), 72 * 13093);
-    EXPECT_EQ(Entry(FontSelector::Chinese, "24(國喬)").recordOffset(1), 72 + 55264);
-    EXPECT_EQ(Entry(FontSelector::Chinese, "24(國喬)").recordOffset(HighestBig5Index), 72 * 13094 + 55264);
-}
-
 TEST_F(FontFileReaderTest, ARecordCutByTheEndOfTheFileDrawsItsMissingPartDark)
 {
     const FontFileEntry &entry = Entry(FontSelector::Chinese, "24(明體)");
@@ -133,14 +120,6 @@ TEST_F(DigitFileReaderTest, ValuesMissingAtTheEndOrAfterABadTokenAreDark)
     ExpectDigit(badFile, 6, 24, 384);
     ExpectDigit(badFile, 7, 24, 100);
     ExpectDigit(badFile, 8, 24, 0);
-}
-
-TEST_F(FontFileReaderTest, AFileThatCannotBeReadDoesNotOpen)
-{
-    BitmapFontFile bitmap;
-    EXPECT_FALSE(bitmap.open(dir.path(), Entry(FontSelector::Chinese, "16(TS-16)")));
-    DigitFontFile digits;
-    EXPECT_FALSE(digits.open(dir.path(), Entry(FontSelector::Number, "24 Pixel(KV)")));
 }
 
 } // namespace

@@ -12,18 +12,6 @@ protected:
     TextSettings text;
 };
 
-TEST_F(TextFontRulesTest, EachOptionEnablesOnlyItsOwnSelector)
-{
-    const SelectorEnables chinese = SelectorsEnabledBy(ScriptOption::Chinese);
-    EXPECT_TRUE(chinese.chinese && !chinese.english && !chinese.number);
-    const SelectorEnables english = SelectorsEnabledBy(ScriptOption::English);
-    EXPECT_TRUE(!english.chinese && english.english && !english.number);
-    const SelectorEnables number = SelectorsEnabledBy(ScriptOption::Number);
-    EXPECT_TRUE(!number.chinese && !number.english && number.number);
-    const SelectorEnables other = SelectorsEnabledBy(ScriptOption::Other);
-    EXPECT_TRUE(!other.chinese && !other.english && !other.number);
-}
-
 TEST_F(TextFontRulesTest, OnlyTheFourSystemSizesOfASelectorStandForASize)
 {
     EXPECT_EQ(SelectorFontSize(text, ScriptOption::Chinese, QStringLiteral("48 X 48")), 40);
