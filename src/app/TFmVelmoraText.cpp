@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -75,10 +76,14 @@ void SelectScript(const TextEditPage &page, TextSettings &text, ScriptOption opt
     ApplyScriptOption(text, option, selector.currentText());
 }
 
-// The font dialog preset with the text font; on OK the text font becomes the chosen one.
+// The font dialog preset with the text font; on OK the text font becomes the chosen one. The dialog
+// lists installed faces only, so it is shown the face a substitute name ("SimSun") is drawn with;
+// otherwise it would show, and on OK return, some other face.
 bool ChooseTextFont(PromptSeam &prompts, TextSettings &text)
 {
-    const std::optional<QFont> chosen = prompts.chooseFont(text.TextFont);
+    QFont preset = text.TextFont;
+    preset.setFamily(QFontInfo(text.TextFont).family());
+    const std::optional<QFont> chosen = prompts.chooseFont(preset);
     if (chosen) {
         text.TextFont = *chosen;
     }

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -109,7 +110,9 @@ TEST_F(TextEdit, OtherTakesTheChosenFontAndTheStyleBoxesReplaceItsStyle)
     prompts.queueFont(chosen);
     press(page().RadioButton4);
     ASSERT_EQ(prompts.fontsOffered.size(), 1u);
-    EXPECT_EQ(prompts.fontsOffered[0].family(), EnglishFace) << "the dialog opens with the text font";
+    EXPECT_EQ(prompts.fontsOffered[0].family(), QFontInfo(QFont(EnglishFace)).family())
+        << "the dialog opens with the face the text font is drawn with";
+    EXPECT_EQ(prompts.fontsOffered[0].pointSize(), text().EnglishFontSize[0]);
     EXPECT_EQ(text().TextFont, chosen);
     EXPECT_EQ(page().editTextUp->font().family(), "DejaVu Serif");
     EXPECT_EQ(page().editTextUp->font().pointSize(), text().TextFontSize);
