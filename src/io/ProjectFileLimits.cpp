@@ -1,0 +1,65 @@
+#include "io/ProjectFileLimits.h"
+
+#include "model/ProjectModel.h"
+
+#include <cstdint>
+
+std::optional<QString> WidthProblem(int widthDot)
+{
+    if (widthDot >= 1 && widthDot <= MaxWidthDot) {
+        return std::nullopt;
+    }
+    return QStringLiteral("the width is %1 dots, but a sign is 1 to %2 dots wide")
+        .arg(widthDot)
+        .arg(MaxWidthDot);
+}
+
+std::optional<QString> HeightProblem(int heightDot)
+{
+    if (heightDot >= 1 && heightDot <= MaxHeightDot) {
+        return std::nullopt;
+    }
+    return QStringLiteral("the height is %1 dots, but a sign is 1 to %2 dots high")
+        .arg(heightDot)
+        .arg(MaxHeightDot);
+}
+
+std::optional<QString> FrameCountProblem(int frames, const ReadRequest &request)
+{
+    if (frames < 0) {
+        return QStringLiteral("the frame count is %1").arg(frames);
+    }
+    const std::int64_t total = std::int64_t{frames} + (request.appending ? request.framesInList : 0);
+    if (total <= MaxFrames) {
+        return std::nullopt;
+    }
+    if (request.appending) {
+        return QStringLiteral("its %1 frames and the %2 in the list make more than the %3 a list can hold")
+            .arg(frames)
+            .arg(request.framesInList)
+            .arg(MaxFrames);
+    }
+    return QStringLiteral("it holds %1 frames, more than the %2 a list can hold").arg(frames).arg(MaxFrames);
+}
+
+std::optional<QString> ModuleWidthProblem(int ledWidthDot, int widthDot)
+{
+    if (ledWidthDot < 1) {
+        return QStringLiteral("the module width is %1 dots").arg(ledWidthDot);
+    }
+    // Every column's module needs a colour, also the part-module a width that is not a multiple leaves.
+    const int modules = (widthDot + ledWidthDot - 1) / ledWidthDot;
+    if (modules <= MaxLedColors) {
+        return std::nullopt;
+    }
+    return QStringLiteral("a module width of %1 dots makes %2 modules of the %3-dot sign, more than %4")
+        .arg(ledWidthDot)
+        .arg(modules)
+        .arg(widthDot)
+        .arg(MaxLedColors);
+}
+
+QString LoadRefusal(const ReadRequest &request, const QString &reason, const QString &where)
+{
+    return QStringLiteral("Cannot load '%1': %2 (%3).").arg(request.fileName, reason, where);
+}

@@ -1,0 +1,56 @@
+#include "io/ProjectFiles.h"
+
+#include "io/CurrentFormatReader.h"
+#include "io/CurrentFormatWriter.h"
+#include "io/OlderFormatReader.h"
+#include "io/ProjectTransfer.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+FileResult SaveFailure(const QString &path, const QString &reason)
+{
+    return FileResult::failed(QStringLiteral("Cannot save '%1': %2.").arg(path, reason));
+}
+
+} // namespace
+
+ProjectFormat FormatOfExtension(const QString &path)
+{
+    return path.endsWith(QLatin1String(".kvf"), Qt::CaseInsensitive) ? ProjectFormat::Older
+                                                                     : ProjectFormat::Current;
+}
+
+CheckedProjectFile ReadProjectFile(const QString &path, ProjectFormat format, ReadRequest request)
+{
+    request.fileName = path;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {FileResult::failed(QStringLiteral("Cannot open '%1': %2.").arg(path, file.errorString())),
+                {}};
+    }
+    return format == ProjectFormat::Current ? ReadCurrentFormat(file, request)
+                                            : ReadOlderFormat(file, request);
+}
+
+FileResult SaveProject(const ProjectModel &model, const QString &path)
+{
+    const CheckedProjectFile captured = CaptureProject(model);
+    if (!captured.result.ok()) {
+        return captured.result;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return SaveFailure(path, file.errorString());
+    }
+    if (!WriteCurrentFormat(captured.file, file)) {
+        file.cancelWriting();
+        return SaveFailure(path, file.errorString());
+    }
+    if (!file.commit()) {
+        return SaveFailure(path, file.errorString());
+    }
+    return FileResult::done();
+}
