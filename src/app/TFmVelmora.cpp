@@ -77,6 +77,7 @@ TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(paren
     setCentralWidget(centre);
     buildStatusBar();
     connectFrameList();
+    connectFiles();
     connectTools();
     connectTextEdit();
 }

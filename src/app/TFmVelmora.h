@@ -9,11 +9,13 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class BusImageView;
 class FrameListModel;
 class GraphicEditPage;
 class PromptSeam;
+struct FileChoice;
 class QAction;
 class QLabel;
 class QProgressBar;
@@ -116,6 +118,7 @@ protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // Builders of the window's areas, one per area.
@@ -131,6 +134,7 @@ private:
     void setFocusedCellHighlight(bool on);
 
     void connectFrameList();
+    void connectFiles();
     void connectTools();
     void applyPaint(const PreviewPaint &paint);
     // Shows the tools' pressed and checked states and the region commands' availability.
@@ -159,6 +163,14 @@ private:
     void btnCutClick();
     void btnPostClick();
     void FileExit1Execute();
+    void FileOpen1Execute();
+    // Answers whether the project was written.
+    bool FileSave1Execute();
+    void Button1Click();
+    // The save question on closing; answers whether the window may close.
+    bool FormCloseQuery();
+    // The open dialog, which keeps the file type chosen last from one use to the next.
+    std::optional<FileChoice> chooseProjectToRead();
     void HelpAbout1Execute();
     void ToolButton5Click();
     void ToolButton13Click();
@@ -191,4 +203,5 @@ private:
     std::unique_ptr<FrameListModel> frameList_;
     PreviewEditor editor_{model_};
     bool firstShowDone_ = false;
+    int openFilterIndex_ = 0;
 };

@@ -90,6 +90,7 @@ TEST_F(Commands, AboutShowsTheAboutBoxAndExitClosesTheWindow)
     EXPECT_TRUE(lines.contains("Version  1.0"));
     EXPECT_EQ(forms->AboutBox->windowTitle(), "About");
 
+    prompts.queueYesNoCancel(SaveAnswer::No);
     window().FileExit1->trigger();
     EXPECT_FALSE(window().isVisible());
 }

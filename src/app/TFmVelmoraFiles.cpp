@@ -1,0 +1,124 @@
+// The main window's project files: open, save, append to the list and the save question on closing.
+// Reading, checking and writing live in the core (src/io); these handlers show the dialogs, the
+// messages and the result.
+#include "app/TFmVelmora.h"
+
+#include "app/PromptSeam.h"
+#include "io/ProjectFiles.h"
+#include "io/ProjectTransfer.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QString CurrentFormatFilter = QStringLiteral("New Korvel File (*.nkv)");
+const QString OlderFormatFilter = QStringLiteral("Old Korvel File (*.kvf)");
+
+// The file type chosen in the open dialog decides the format, whatever the file's name or content.
+ProjectFormat FormatOfFilter(int filterIndex)
+{
+    return filterIndex == 1 ? ProjectFormat::Older : ProjectFormat::Current;
+}
+
+QString CaptionFor(const QString &path)
+{
+    return QStringLiteral("Velmora - ") + path;
+}
+
+} // namespace
+
+void TFmVelmora::connectFiles()
+{
+    connect(FileOpen1, &QAction::triggered, this, &TFmVelmora::FileOpen1Execute);
+    connect(FileSave1, &QAction::triggered, this, [this] { FileSave1Execute(); });
+    connect(FileSaveAs1, &QAction::triggered, this, [this] { FileSave1Execute(); });
+    connect(Button1, &QPushButton::clicked, this, &TFmVelmora::Button1Click);
+}
+
+std::optional<FileChoice> TFmVelmora::chooseProjectToRead()
+{
+    const auto choice =
+        prompts_.chooseOpenFile({{CurrentFormatFilter, OlderFormatFilter}, openFilterIndex_, {}});
+    if (choice) {
+        openFilterIndex_ = choice->filterIndex;
+    }
+    return choice;
+}
+
+void TFmVelmora::FileOpen1Execute()
+{
+    const auto choice = chooseProjectToRead();
+    if (!choice) {
+        return;
+    }
+    const CheckedProjectFile read = ReadProjectFile(choice->path, FormatOfFilter(choice->filterIndex), {});
+    if (!read.result.ok()) {
+        prompts_.showMessage(read.result.message());
+        return;
+    }
+    OpenProject(model_, read.file, choice->path);
+    setWindowTitle(CaptionFor(choice->path));
+    StatusBar1[1]->setText(SignSizePanelText(model_));
+    StatusBar1[2]->setText(read.file.modules ? ModulePanelText(model_) : QString());
+    UpdateViewSize();
+    showFrameList();
+    DrawMatrix();
+}
+
+bool TFmVelmora::FileSave1Execute()
+{
+    const auto choice = prompts_.chooseSaveFile({{CurrentFormatFilter}, 0, QStringLiteral("nkv")});
+    if (!choice || choice->filterIndex != 0) {
+        return false;
+    }
+    const FileResult saved = SaveProject(model_, choice->path);
+    if (!saved.ok()) {
+        prompts_.showMessage(saved.message());
+        return false;
+    }
+    setWindowTitle(CaptionFor(choice->path));
+    return true;
+}
+
+void TFmVelmora::Button1Click()
+{
+    const auto choice = chooseProjectToRead();
+    if (!choice) {
+        return;
+    }
+    const CheckedProjectFile read =
+        ReadProjectFile(choice->path, FormatOfFilter(choice->filterIndex), {{}, true, model_.FrameCount});
+    if (!read.result.ok()) {
+        prompts_.showMessage(read.result.message());
+        return;
+    }
+    AppendProject(model_, read.file);
+    showFrameList();
+    DrawMatrix();
+}
+
+void TFmVelmora::closeEvent(QCloseEvent *event)
+{
+    if (FormCloseQuery()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool TFmVelmora::FormCloseQuery()
+{
+    switch (prompts_.askYesNoCancel(QStringLiteral("Do you want to save the change ?"))) {
+    case SaveAnswer::Yes:
+        // Closing after a save that did not happen would lose the work the operator meant to keep.
+        return FileSave1Execute();
+    case SaveAnswer::No:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
