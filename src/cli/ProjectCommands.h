@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+// The subcommands of velmora-cli that read project files. Each takes the arguments after its name and
+// answers the exit status.
+int RunInfo(const QStringList &arguments);
+int RunDots(const QStringList &arguments);
+int RunRender(const QStringList &arguments);
+int RunConvert(const QStringList &arguments);

@@ -1,0 +1,152 @@
+#include "compose/MatrixRenderer.h"
+#include "io/ProjectFiles.h"
+#include "io/ProjectTransfer.h"
+#include "support/ProjectFileSamples.h"
+#include "support/QtPrinters.h"
+
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// The built velmora-cli, run as a user would run it.
+class CommandLine : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        // Two frames of 8 x 8 dots: the first a diagonal, marked and timed; modules of 4 dots, green and
+        // blue.
+        QByteArray text = "8 8 2\n007 end 1 5";
+        for (int x = 0; x < 8; ++x) {
+            for (int y = 0; y < 8; ++y) {
+                text += x == y ? " 1" : " 0";
+            }
+        }
+        text += "\n8 end 0 0" + QByteArray(" 0").repeated(64) + '\n';
+        WriteFileBytes(path("two.kvf"), text + "new 4 2 3\n");
+        WriteFileBytes(path("plain.txt"), text);
+    }
+
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    CliRun run(const QStringList &arguments) const
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        // Qt warns on standard error about a missing runtime folder; a user's session always has one.
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(VELMORA_CLI), arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(CommandLine, InfoShowsTheSignAndTheListAsTheEditorWouldAfterOpening)
+{
+    const CliRun text = run({"info", path("two.kvf")});
+    EXPECT_EQ(text.status, 0) << text.err.toStdString();
+    EXPECT_EQ(text.out, "WidthDot 8\nHeightDot 8\nLedWidthDot 4\nLedNumber 2\nLedColor 2 3\n"
+                        "No.\tLine\tDownload Board Number\tChange\tTime\n"
+                        "001\t001\t007\tV\t5\n"
+                        "002\t\t8\t\t\n");
+
+    const CliRun json = run({"info", "--json", "--format", "kvf", path("plain.txt")});
+    EXPECT_EQ(json.status, 0) << json.err.toStdString();
+    const QJsonObject info = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    EXPECT_EQ(info["LedWidthDot"].toInt(), 24) << "no trailer: the start-up sign's modules";
+    EXPECT_EQ(info["LedColor"].toArray(), QJsonArray({0, 0, 0, 1, 1, 0, 0, 0}));
+    const QJsonObject second = info["frames"].toArray().at(1).toObject();
+    EXPECT_EQ(second["No."].toString(), "002");
+    EXPECT_EQ(second["Line"].toString(), "") << "lines renumbered";
+}
+
+TEST_F(CommandLine, DotsPrintsOneLinePerRow)
+{
+    const CliRun dots = run({"dots", path("two.kvf"), "--frame", "1"});
+    EXPECT_EQ(dots.status, 0) << dots.err.toStdString();
+    EXPECT_EQ(dots.out, "#.......\n.#......\n..#.....\n...#....\n....#...\n.....#..\n......#.\n.......#\n");
+}
+
+TEST_F(CommandLine, RenderDrawsExactlyWhatThePreviewDraws)
+{
+    const CliRun render =
+        run({"render", path("two.kvf"), "--frame", "1", "-o", path("f.png"), "--radius", "3"});
+    ASSERT_EQ(render.status, 0) << render.err.toStdString();
+    const QImage picture(path("f.png"));
+    ASSERT_EQ(picture.size(), QSize(9 * 8, 9 * 8)) << "ViewWidth x ViewHeight at radius 3";
+
+    ProjectModel model;
+    ApplyStartupProject(model);
+    OpenProject(model, ReadProjectFile(path("two.kvf"), ProjectFormat::Older, {}).file, {});
+    model.View.DotRadius = 3;
+    UpdateViewExtent(model);
+    QImage expected(picture.size(), QImage::Format_RGB32);
+    DrawMatrix(expected, model, 0, 0);
+    EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32), expected);
+}
+
+TEST_F(CommandLine, ConvertSavesEitherFormatInTheCurrentOne)
+{
+    const CliRun convert = run({"convert", path("two.kvf"), path("two.nkv")});
+    ASSERT_EQ(convert.status, 0) << convert.err.toStdString();
+    const CheckedProjectFile read = ReadProjectFile(path("two.nkv"), ProjectFormat::Current, {});
+    ASSERT_TRUE(read.result.ok()) << read.result.message().toStdString();
+    EXPECT_EQ(read.file.frames.at(0).board, "7");
+    EXPECT_EQ(read.file.frames.at(0).dots.at(3), 0x08);
+    EXPECT_EQ(read.file.modules->LedColor, (std::vector<int>{2, 3}));
+    EXPECT_EQ(run({"info", path("two.nkv")}).out, run({"info", path("two.kvf")}).out.replace("007", "7"));
+}
+
+TEST_F(CommandLine, FailuresExitWithOneLineOnStandardError)
+{
+    const QList<QStringList> failures = {
+        {"info", path("none.nkv")},
+        {"info", path("two.kvf"), "--format", "xyz"},
+        {"info", "--bogus", path("two.kvf")},
+        {"dots", path("two.kvf")},
+        {"dots", path("two.kvf"), "--frame", "3"},
+        {"render", path("two.kvf"), "--frame", "1"},
+        {"render", path("two.kvf"), "--frame", "1", "-o", path("x.png"), "--radius", "0"},
+        {"render", path("two.kvf"), "--frame", "1", "-o", path("x.png"), "--radius", "9999"},
+        {"convert", path("two.kvf"), path("copy.kvf")},
+        {"convert", path("two.kvf")},
+    };
+    for (const QStringList &arguments : failures) {
+        const CliRun failed = run(arguments);
+        EXPECT_EQ(failed.status, 1) << arguments.join(' ').toStdString();
+        EXPECT_EQ(failed.out, "");
+        EXPECT_TRUE(failed.err.startsWith("velmora-cli ")) << failed.err.toStdString();
+        EXPECT_EQ(failed.err.count('\n'), 1) << failed.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(path("copy.kvf")));
+}
+
+TEST_F(CommandLine, EverySubcommandExplainsItselfOnStandardOutput)
+{
+    for (const char *command : {"info", "dots", "render", "convert"}) {
+        const CliRun help = run({command, "--help"});
+        EXPECT_EQ(help.status, 0);
+        EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: velmora-cli %1 ").arg(command)))
+            << help.out.toStdString();
+    }
+    EXPECT_TRUE(run({"--help"}).out.contains("convert"));
+}
+
+} // namespace
