@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/ComposeCommand.h"
 #include "cli/ProjectCommands.h"
 
 #include <QGuiApplication>
@@ -11,6 +12,7 @@ namespace {
 // Every subcommand of the command line; each lives in a file of its own in this folder.
 const CliCommand commands[] = {
     {"help", "this overview", nullptr},
+    {"compose", "a text composed as the editor's text upload does, '#' lit and '.' dark", RunCompose},
     {"info", "a project file's sign, module colours and frame list", RunInfo},
     {"dots", "one frame of a project file as text, '#' lit and '.' dark", RunDots},
     {"render", "one frame of a project file drawn as the preview draws it, to PNG", RunRender},

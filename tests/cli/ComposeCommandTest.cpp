@@ -1,0 +1,137 @@
+#include "compose/TextComposer.h"
+#include "support/GeneratedFonts.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QStringList rows;
+    QStringList errorLines;
+};
+
+// Runs the built velmora-cli compose in `dir`, with a runtime folder of its own so that the platform
+// has nothing to warn about on standard error.
+CliRun Compose(const QString &dir, const QStringList &arguments)
+{
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir);
+    cli.setProcessEnvironment(environment);
+    cli.setWorkingDirectory(dir);
+    cli.start(QStringLiteral(VELMORA_CLI), QStringList{QStringLiteral("compose")} + arguments);
+    EXPECT_TRUE(cli.waitForFinished(60000));
+    const auto lines = [](const QByteArray &bytes) {
+        return QString::fromUtf8(bytes).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+    return {cli.exitCode(), lines(cli.readAllStandardOutput()), lines(cli.readAllStandardError())};
+}
+
+// The number row y holds across columns [left, left + width), reading '#' as 1.
+std::uint32_t RowNumber(const CliRun &run, int left, int y, int width)
+{
+    std::uint32_t value = 0;
+    for (int x = left; x < left + width; ++x) {
+        value = (value << 1) | (run.rows[y][x] == QLatin1Char('#') ? 1u : 0u);
+    }
+    return value;
+}
+
+class ComposeCommand : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    QTemporaryDir dir;
+};
+
+TEST_F(ComposeCommand, PrintsChineseGlyphsFromTheFontFolderFromBothIndexRanges)
+{
+    WriteChineseFont(dir.path(), QStringLiteral("TS2416.BIN"));
+    // 乂 is the pair (0xC9, 0x40), glyph 5402, the first one of the later offsets.
+    const CliRun run =
+        Compose(dir.path(), {"--text", "中乂", "--source", "16(TS)", "--width", "32", "--height", "16"});
+    ASSERT_EQ(run.exitCode, 0) << run.errorLines.join('\n').toStdString();
+    ASSERT_EQ(run.rows.size(), 32);
+    EXPECT_EQ(run.rows[0].size(), 48);
+    for (int y = 0; y < 16; ++y) {
+        EXPECT_EQ(RowNumber(run, 0, y, 16), 67u + y);
+        EXPECT_EQ(RowNumber(run, 16, y, 16), 5402u + y);
+    }
+    EXPECT_EQ(run.rows[16], QString(48, QLatin1Char('.')));
+}
+
+TEST_F(ComposeCommand, DigitFilesSkipLettersAndAMissingFileFallsBackWithANote)
+{
+    WriteFontFile(dir.path(), QStringLiteral("Number32.32"), DigitFontText(32));
+    const CliRun digits = Compose(dir.path(), {"--text", "9x0", "--source", "32 Pixel(KV)", "--width", "32",
+                                               "--height", "32", "--font-dir", dir.path()});
+    ASSERT_EQ(digits.exitCode, 0);
+    for (int x = 0; x < 48; ++x) {
+        for (int y = 0; y < 48; ++y) {
+            const bool lit = x < 32 && y < 32 && DigitDotLit(x < 16 ? 9 : 0, x % 16, y);
+            ASSERT_EQ(digits.rows[y][x] == QLatin1Char('#'), lit) << x << "," << y;
+        }
+    }
+
+    const CliRun fallback = Compose(dir.path(), {"--text", "9x0", "--source", "24 Pixel(KV)"});
+    EXPECT_EQ(fallback.exitCode, 0);
+    ASSERT_EQ(fallback.errorLines.size(), 1);
+    EXPECT_TRUE(fallback.errorLines[0].contains("Number24.24")) << fallback.errorLines[0].toStdString();
+}
+
+TEST_F(ComposeCommand, TheSystemFontGivesTheDotsTheEditorComposes)
+{
+    const CliRun run = Compose(dir.path(), {"--text", "Ab 1", "--source", "other", "--face", "DejaVu Sans",
+                                            "--size", "11", "--bold", "--underline", "--dpi", "120"});
+    ASSERT_EQ(run.exitCode, 0);
+    TextRequest request;
+    request.text = QStringLiteral("Ab 1");
+    request.widthDot = 192;
+    request.heightDot = 24;
+    request.font = QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold);
+    request.font.setUnderline(true);
+    request.dpi = 120;
+    auto expected = std::make_unique<DotPlane>();
+    ComposeText(request, *expected);
+    ASSERT_EQ(run.rows.size(), 40);
+    int lit = 0;
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 208; ++x) {
+            ASSERT_EQ(run.rows[y][x] == QLatin1Char('#'), expected->at(x, y) == 1) << x << "," << y;
+            lit += expected->at(x, y);
+        }
+    }
+    EXPECT_GT(lit, 0);
+}
+
+TEST_F(ComposeCommand, MistakesEndWithOneLineOnStandardError)
+{
+    const QList<QStringList> mistakes = {
+        {"--source", "other"},
+        {"--text", "a", "--source", "5 X 7"},
+        {"--text", "a", "--source", "English"},
+        {"--text", "a", "--face", "DejaVu Sans"},
+        {"--text", "a", "--width", "1025"},
+        {"--text", "a", "--height", "0"},
+        {"--text", "a", "--dpi", "many"},
+        {"--text", "a", "--font-dir", dir.filePath("absent")},
+        {"--text", "a", "--colour", "red"},
+    };
+    for (const QStringList &arguments : mistakes) {
+        const CliRun run = Compose(dir.path(), arguments);
+        EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.rows.isEmpty());
+        ASSERT_EQ(run.errorLines.size(), 1) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.errorLines[0].startsWith("velmora-cli compose: ")) << run.errorLines[0].toStdString();
+    }
+    const CliRun help = Compose(dir.path(), {"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.rows.join('\n').contains("--source <ENTRY>"));
+}
+
+} // namespace
