@@ -19,6 +19,15 @@ const CliCommand commands[] = {
     {"convert", "a project file in either format saved in the current one", RunConvert},
 };
 
+// The command line answers on standard output and with one line of its own on standard error; Qt's
+// remarks about the session it runs in (a missing runtime folder, say) are not the user's business.
+void KeepQtRemarksQuiet(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "velmora-cli: %s\n", qPrintable(message));
+    }
+}
+
 void PrintOverview(std::FILE *out)
 {
     std::fprintf(out, "usage: velmora-cli SUBCOMMAND [OPTIONS]\n\nsubcommands:\n");
@@ -34,6 +43,7 @@ int main(int argc, char **argv)
 {
     // The command line draws text and pictures without a display.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    qInstallMessageHandler(KeepQtRemarksQuiet);
     QGuiApplication app(argc, argv);
     QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();

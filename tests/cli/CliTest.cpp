@@ -8,18 +8,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
+
+#include "CliRunner.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
 
 // The built velmora-cli, run as a user would run it.
 class CommandLine : public ::testing::Test {
@@ -42,18 +37,7 @@ protected:
 
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
 
-    CliRun run(const QStringList &arguments) const
-    {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        // Qt warns on standard error about a missing runtime folder; a user's session always has one.
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(VELMORA_CLI), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    CliRun run(const QStringList &arguments) const { return RunCli(arguments); }
 
     QTemporaryDir dir;
 };
@@ -61,14 +45,14 @@ protected:
 TEST_F(CommandLine, InfoShowsTheSignAndTheListAsTheEditorWouldAfterOpening)
 {
     const CliRun text = run({"info", path("two.kvf")});
-    EXPECT_EQ(text.status, 0) << text.err.toStdString();
+    EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
     EXPECT_EQ(text.out, "WidthDot 8\nHeightDot 8\nLedWidthDot 4\nLedNumber 2\nLedColor 2 3\n"
                         "No.\tLine\tDownload Board Number\tChange\tTime\n"
                         "001\t001\t007\tV\t5\n"
                         "002\t\t8\t\t\n");
 
     const CliRun json = run({"info", "--json", "--format", "kvf", path("plain.txt")});
-    EXPECT_EQ(json.status, 0) << json.err.toStdString();
+    EXPECT_EQ(json.exitCode, 0) << json.err.toStdString();
     const QJsonObject info = QJsonDocument::fromJson(json.out.toUtf8()).object();
     EXPECT_EQ(info["LedWidthDot"].toInt(), 24) << "no trailer: the start-up sign's modules";
     EXPECT_EQ(info["LedColor"].toArray(), QJsonArray({0, 0, 0, 1, 1, 0, 0, 0}));
@@ -80,7 +64,7 @@ TEST_F(CommandLine, InfoShowsTheSignAndTheListAsTheEditorWouldAfterOpening)
 TEST_F(CommandLine, DotsPrintsOneLinePerRow)
 {
     const CliRun dots = run({"dots", path("two.kvf"), "--frame", "1"});
-    EXPECT_EQ(dots.status, 0) << dots.err.toStdString();
+    EXPECT_EQ(dots.exitCode, 0) << dots.err.toStdString();
     EXPECT_EQ(dots.out, "#.......\n.#......\n..#.....\n...#....\n....#...\n.....#..\n......#.\n.......#\n");
 }
 
@@ -88,7 +72,7 @@ TEST_F(CommandLine, RenderDrawsExactlyWhatThePreviewDraws)
 {
     const CliRun render =
         run({"render", path("two.kvf"), "--frame", "1", "-o", path("f.png"), "--radius", "3"});
-    ASSERT_EQ(render.status, 0) << render.err.toStdString();
+    ASSERT_EQ(render.exitCode, 0) << render.err.toStdString();
     const QImage picture(path("f.png"));
     ASSERT_EQ(picture.size(), QSize(9 * 8, 9 * 8)) << "ViewWidth x ViewHeight at radius 3";
 
@@ -105,7 +89,7 @@ TEST_F(CommandLine, RenderDrawsExactlyWhatThePreviewDraws)
 TEST_F(CommandLine, ConvertSavesEitherFormatInTheCurrentOne)
 {
     const CliRun convert = run({"convert", path("two.kvf"), path("two.nkv")});
-    ASSERT_EQ(convert.status, 0) << convert.err.toStdString();
+    ASSERT_EQ(convert.exitCode, 0) << convert.err.toStdString();
     const CheckedProjectFile read = ReadProjectFile(path("two.nkv"), ProjectFormat::Current, {});
     ASSERT_TRUE(read.result.ok()) << read.result.message().toStdString();
     EXPECT_EQ(read.file.frames.at(0).board, "7");
@@ -130,7 +114,7 @@ TEST_F(CommandLine, FailuresExitWithOneLineOnStandardError)
     };
     for (const QStringList &arguments : failures) {
         const CliRun failed = run(arguments);
-        EXPECT_EQ(failed.status, 1) << arguments.join(' ').toStdString();
+        EXPECT_EQ(failed.exitCode, 1) << arguments.join(' ').toStdString();
         EXPECT_EQ(failed.out, "");
         EXPECT_TRUE(failed.err.startsWith("velmora-cli ")) << failed.err.toStdString();
         EXPECT_EQ(failed.err.count('\n'), 1) << failed.err.toStdString();
@@ -142,7 +126,7 @@ TEST_F(CommandLine, EverySubcommandExplainsItselfOnStandardOutput)
 {
     for (const char *command : {"info", "dots", "render", "convert"}) {
         const CliRun help = run({command, "--help"});
-        EXPECT_EQ(help.status, 0);
+        EXPECT_EQ(help.exitCode, 0);
         EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: velmora-cli %1 ").arg(command)))
             << help.out.toStdString();
     }

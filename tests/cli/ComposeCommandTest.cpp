@@ -1,8 +1,9 @@
 #include "compose/TextComposer.h"
 #include "support/GeneratedFonts.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
+
+#include "CliRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -10,31 +11,21 @@
 
 namespace {
 
-struct CliRun {
+struct ComposeRun {
     int exitCode = -1;
     QStringList rows;
     QStringList errorLines;
 };
 
-// Runs the built velmora-cli compose in `dir`, with a runtime folder of its own so that the platform
-// has nothing to warn about on standard error.
-CliRun Compose(const QString &dir, const QStringList &arguments)
+// Runs velmora-cli compose in `dir`, where the test made its font files.
+ComposeRun Compose(const QString &dir, const QStringList &arguments)
 {
-    QProcess cli;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir);
-    cli.setProcessEnvironment(environment);
-    cli.setWorkingDirectory(dir);
-    cli.start(QStringLiteral(VELMORA_CLI), QStringList{QStringLiteral("compose")} + arguments);
-    EXPECT_TRUE(cli.waitForFinished(60000));
-    const auto lines = [](const QByteArray &bytes) {
-        return QString::fromUtf8(bytes).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    };
-    return {cli.exitCode(), lines(cli.readAllStandardOutput()), lines(cli.readAllStandardError())};
+    const CliRun run = RunCli(QStringList{QStringLiteral("compose")} + arguments, dir);
+    return {run.exitCode, run.outLines(), run.errLines()};
 }
 
 // The number row y holds across columns [left, left + width), reading '#' as 1.
-std::uint32_t RowNumber(const CliRun &run, int left, int y, int width)
+std::uint32_t RowNumber(const ComposeRun &run, int left, int y, int width)
 {
     std::uint32_t value = 0;
     for (int x = left; x < left + width; ++x) {
@@ -53,7 +44,7 @@ TEST_F(ComposeCommand, PrintsChineseGlyphsFromTheFontFolderFromBothIndexRanges)
 {
     WriteChineseFont(dir.path(), QStringLiteral("TS2416.BIN"));
     // 乂 is the pair (0xC9, 0x40), glyph 5402, the first one of the later offsets.
-    const CliRun run =
+    const ComposeRun run =
         Compose(dir.path(), {"--text", "中乂", "--source", "16(TS)", "--width", "32", "--height", "16"});
     ASSERT_EQ(run.exitCode, 0) << run.errorLines.join('\n').toStdString();
     ASSERT_EQ(run.rows.size(), 32);
@@ -68,7 +59,7 @@ TEST_F(ComposeCommand, PrintsChineseGlyphsFromTheFontFolderFromBothIndexRanges)
 TEST_F(ComposeCommand, DigitFilesSkipLettersAndAMissingFileFallsBackWithANote)
 {
     WriteFontFile(dir.path(), QStringLiteral("Number32.32"), DigitFontText(32));
-    const CliRun digits = Compose(dir.path(), {"--text", "9x0", "--source", "32 Pixel(KV)", "--width", "32",
+    const ComposeRun digits = Compose(dir.path(), {"--text", "9x0", "--source", "32 Pixel(KV)", "--width", "32",
                                                "--height", "32", "--font-dir", dir.path()});
     ASSERT_EQ(digits.exitCode, 0);
     for (int x = 0; x < 48; ++x) {
@@ -78,7 +69,7 @@ TEST_F(ComposeCommand, DigitFilesSkipLettersAndAMissingFileFallsBackWithANote)
         }
     }
 
-    const CliRun fallback = Compose(dir.path(), {"--text", "9x0", "--source", "24 Pixel(KV)"});
+    const ComposeRun fallback = Compose(dir.path(), {"--text", "9x0", "--source", "24 Pixel(KV)"});
     EXPECT_EQ(fallback.exitCode, 0);
     ASSERT_EQ(fallback.errorLines.size(), 1);
     EXPECT_TRUE(fallback.errorLines[0].contains("Number24.24")) << fallback.errorLines[0].toStdString();
@@ -86,7 +77,7 @@ TEST_F(ComposeCommand, DigitFilesSkipLettersAndAMissingFileFallsBackWithANote)
 
 TEST_F(ComposeCommand, TheSystemFontGivesTheDotsTheEditorComposes)
 {
-    const CliRun run = Compose(dir.path(), {"--text", "Ab 1", "--source", "other", "--face", "DejaVu Sans",
+    const ComposeRun run = Compose(dir.path(), {"--text", "Ab 1", "--source", "other", "--face", "DejaVu Sans",
                                             "--size", "11", "--bold", "--underline", "--dpi", "120"});
     ASSERT_EQ(run.exitCode, 0);
     TextRequest request;
@@ -123,13 +114,13 @@ TEST_F(ComposeCommand, MistakesEndWithOneLineOnStandardError)
         {"--text", "a", "--colour", "red"},
     };
     for (const QStringList &arguments : mistakes) {
-        const CliRun run = Compose(dir.path(), arguments);
+        const ComposeRun run = Compose(dir.path(), arguments);
         EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.rows.isEmpty());
         ASSERT_EQ(run.errorLines.size(), 1) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.errorLines[0].startsWith("velmora-cli compose: ")) << run.errorLines[0].toStdString();
     }
-    const CliRun help = Compose(dir.path(), {"--help"});
+    const ComposeRun help = Compose(dir.path(), {"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.rows.join('\n').contains("--source <ENTRY>"));
 }
