@@ -4,6 +4,7 @@
 #include "app/TextEditPage.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -68,6 +69,12 @@ TEST_F(Commands, EditKeysActOnAFocusedTextFieldAndReachTheRegionCommandsOtherwis
     field.setCursorPosition(0);
     QTest::keyClick(&field, Qt::Key_Delete);
     EXPECT_EQ(field.text(), "BC");
+
+    QComboBox &selector = *window().TextEdit->ComboBox2; // an editable selector is a text field too
+    selector.setFocus();
+    selector.lineEdit()->selectAll();
+    QTest::keyClick(&selector, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(selector.currentText(), "");
     EXPECT_EQ(cut.count(), 0);
     EXPECT_EQ(remove.count(), 0);
 
