@@ -29,7 +29,7 @@ test-plain: build
 test-sanitize: deps
 	$(CONFIGURE) -B $(SANITIZE_BUILD) -DVELMORA_SANITIZE=ON -DVELMORA_BUILD_BENCH=OFF
 	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
-	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS)
 
 # Runs the benchmarks; each prints its ratios against a naive reference measured in the same run.
