@@ -245,14 +245,8 @@ PreviewPaint PreviewEditor::cut()
     ToolState &tools = model_.Tools;
     const DotCorner corner = RegionCorner(model_, tools.SelRect);
     model_.ClipRegionDots.clearWindow(model_.WidthDot, model_.HeightDot);
-    for (int i = 0; i < tools.RegionWidth; ++i) {
-        for (int j = 0; j < tools.RegionHeight; ++j) {
-            if (InsidePlane(i, j)) {
-                model_.ClipRegionDots.set(i, j, model_.FloatDots.at(i, j));
-                model_.FloatDots.set(i, j, 0);
-            }
-        }
-    }
+    model_.ClipRegionDots.copyWindowFrom(model_.FloatDots, tools.RegionWidth, tools.RegionHeight);
+    model_.FloatDots.clearWindow(tools.RegionWidth, tools.RegionHeight);
     ClearRegionRectangle(model_, corner);
     endRegion(true);
     return Repaint();
@@ -262,13 +256,7 @@ PreviewPaint PreviewEditor::copy()
 {
     ToolState &tools = model_.Tools;
     std::memset(model_.ClipRegionDots.data(), 0, PlaneBytes);
-    for (int i = 0; i < tools.RegionWidth; ++i) {
-        for (int j = 0; j < tools.RegionHeight; ++j) {
-            if (InsidePlane(i, j)) {
-                model_.ClipRegionDots.set(i, j, model_.FloatDots.at(i, j));
-            }
-        }
-    }
+    model_.ClipRegionDots.copyWindowFrom(model_.FloatDots, tools.RegionWidth, tools.RegionHeight);
     dropFloatingRegionWhereItLies();
     tools.RegionDrag = false;
     endRegion(false);
@@ -279,14 +267,8 @@ PreviewPaint PreviewEditor::deleteRegion()
 {
     ToolState &tools = model_.Tools;
     const DotCorner corner = RegionCorner(model_, tools.SelRect);
-    for (int i = 0; i < tools.RegionWidth; ++i) {
-        for (int j = 0; j < tools.RegionHeight; ++j) {
-            if (InsidePlane(i, j)) {
-                model_.ClipRegionDots.set(i, j, 0);
-                model_.FloatDots.set(i, j, 0);
-            }
-        }
-    }
+    model_.ClipRegionDots.clearWindow(tools.RegionWidth, tools.RegionHeight);
+    model_.FloatDots.clearWindow(tools.RegionWidth, tools.RegionHeight);
     ClearRegionRectangle(model_, corner);
     endRegion(true);
     return Repaint();

@@ -33,13 +33,7 @@ void LiftRegion(ProjectModel &model)
     model.Tools.RegionWidth = (rect.Right - rect.Left) / pitch;
     model.Tools.RegionHeight = (rect.Bottom - rect.Top) / pitch;
     const DotCorner corner = RegionCorner(model, rect);
-    for (int i = 0; i < model.Tools.RegionWidth; ++i) {
-        for (int j = 0; j < model.Tools.RegionHeight; ++j) {
-            if (InsidePlane(i, j)) {
-                model.FloatDots.set(i, j, 0);
-            }
-        }
-    }
+    model.FloatDots.clearWindow(model.Tools.RegionWidth, model.Tools.RegionHeight);
     ForEachRegionDot(model, corner, [&model](int i, int j, int x, int y) {
         if (model.FrameDots.at(model.CurFrame, x, y) == 1) {
             model.FloatDots.set(i, j, 1);
