@@ -1,7 +1,7 @@
 #include "RatioReporter.h"
 
-#include "compose/MatrixRenderer.h"
-#include "compose/PreviewGeometry.h"
+#include "preview/MatrixRenderer.h"
+#include "preview/PreviewGeometry.h"
 #include "support/ReferenceMatrixRenderer.h"
 #include "support/SignFixtures.h"
 

@@ -1,7 +1,7 @@
 #include "RatioReporter.h"
 
-#include "compose/MatrixRenderer.h"
-#include "compose/PreviewEditor.h"
+#include "preview/MatrixRenderer.h"
+#include "preview/PreviewEditor.h"
 #include "support/ReferenceMatrixRenderer.h"
 #include "support/SignFixtures.h"
 

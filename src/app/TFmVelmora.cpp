@@ -7,10 +7,10 @@
 #include "app/PromptSeam.h"
 #include "app/TAboutBox.h"
 #include "app/TextEditPage.h"
-#include "compose/FontFileTable.h"
-#include "compose/MatrixRenderer.h"
-#include "compose/PreviewGeometry.h"
-#include "compose/TextFontRules.h"
+#include "text/FontFileTable.h"
+#include "preview/MatrixRenderer.h"
+#include "preview/PreviewGeometry.h"
+#include "text/TextFontRules.h"
 
 #include <QComboBox>
 #include <QDir>

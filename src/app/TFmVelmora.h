@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compose/PreviewEditor.h"
+#include "preview/PreviewEditor.h"
 #include "list/FrameListOps.h"
 #include "model/ProjectModel.h"
 

@@ -5,8 +5,8 @@
 
 #include "app/PromptSeam.h"
 #include "app/TextEditPage.h"
-#include "compose/TextComposer.h"
-#include "compose/TextFontRules.h"
+#include "text/TextComposer.h"
+#include "text/TextFontRules.h"
 
 #include <QCheckBox>
 #include <QComboBox>

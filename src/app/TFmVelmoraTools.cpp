@@ -4,8 +4,8 @@
 #include "app/TFmVelmora.h"
 
 #include "app/BusImageView.h"
-#include "compose/MatrixRenderer.h"
-#include "compose/SelectionOutline.h"
+#include "preview/MatrixRenderer.h"
+#include "preview/SelectionOutline.h"
 
 #include <QAction>
 

@@ -1,7 +1,7 @@
 #include "app/TextEditPage.h"
 
 #include "app/NamedControl.h"
-#include "compose/FontFileTable.h"
+#include "text/FontFileTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 #include "app/TFmVelmora.h"
 #include "app/TfmLOGO.h"
 #include "app/VelmoraForms.h"
-#include "compose/FaceSubstitutes.h"
+#include "text/FaceSubstitutes.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -3,10 +3,10 @@
 #include "cli/ComposeCommand.h"
 
 #include "cli/CommandLineProject.h"
-#include "compose/FaceSubstitutes.h"
-#include "compose/FontFileTable.h"
-#include "compose/TextComposer.h"
-#include "compose/TextFontRules.h"
+#include "text/FaceSubstitutes.h"
+#include "text/FontFileTable.h"
+#include "text/TextComposer.h"
+#include "text/TextFontRules.h"
 
 #include <QDir>
 

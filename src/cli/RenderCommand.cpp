@@ -2,7 +2,7 @@
 #include "cli/CommandLineProject.h"
 #include "cli/ProjectCommands.h"
 
-#include "compose/MatrixRenderer.h"
+#include "preview/MatrixRenderer.h"
 #include "io/DecimalInt32.h"
 
 #include <QImage>

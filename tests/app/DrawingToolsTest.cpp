@@ -1,7 +1,7 @@
 #include "EditorFixture.h"
 
 #include "app/BusImageView.h"
-#include "compose/PreviewGeometry.h"
+#include "preview/PreviewGeometry.h"
 
 #include <QAction>
 #include <QTableView>

@@ -6,7 +6,7 @@
 #include "app/TFmVelmora.h"
 #include "app/TextEditPage.h"
 #include "app/VelmoraForms.h"
-#include "compose/PreviewGeometry.h"
+#include "preview/PreviewGeometry.h"
 #include "dialogs/TfmCOMPort.h"
 #include "dialogs/TfmNote.h"
 #include "dialogs/TfmSecond.h"

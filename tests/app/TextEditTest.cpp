@@ -1,9 +1,9 @@
 #include "EditorFixture.h"
 
 #include "app/TextEditPage.h"
-#include "compose/FaceSubstitutes.h"
-#include "compose/FontFileTable.h"
-#include "compose/TextComposer.h"
+#include "text/FaceSubstitutes.h"
+#include "text/FontFileTable.h"
+#include "text/TextComposer.h"
 #include "support/GeneratedFonts.h"
 
 #include <QAction>

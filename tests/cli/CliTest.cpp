@@ -1,4 +1,4 @@
-#include "compose/MatrixRenderer.h"
+#include "preview/MatrixRenderer.h"
 #include "io/ProjectFiles.h"
 #include "io/ProjectTransfer.h"
 #include "support/ProjectFileSamples.h"

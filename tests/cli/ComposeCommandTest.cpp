@@ -1,4 +1,4 @@
-#include "compose/TextComposer.h"
+#include "text/TextComposer.h"
 #include "support/GeneratedFonts.h"
 
 #include <QTemporaryDir>

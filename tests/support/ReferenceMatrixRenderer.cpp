@@ -1,6 +1,6 @@
 #include "support/ReferenceMatrixRenderer.h"
 
-#include "compose/PreviewGeometry.h"
+#include "preview/PreviewGeometry.h"
 
 #include <QPainter>
 

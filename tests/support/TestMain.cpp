@@ -1,4 +1,4 @@
-#include "compose/FaceSubstitutes.h"
+#include "text/FaceSubstitutes.h"
 
 #include <QApplication>
 

@@ -1,0 +1,134 @@
+#include "preview/MatrixRenderer.h"
+
+#include "preview/DotMask.h"
+#include "preview/PixelCanvas.h"
+#include "preview/PreviewGeometry.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr QRgb LitColour = QtColorOf(LedColorValue::White);
+constexpr QRgb DarkFill = QtColorOf(LedColorValue::Black);
+constexpr QRgb FloatingColour = QtColorOf(LedColorValue::Floating);
+constexpr QRgb GridColour = QtColorOf(LedColorValue::GridLine);
+
+class DotStamper {
+public:
+    DotStamper(const PixelCanvas &target, const ViewState &view)
+        : target_(target), view_(view), mask_(DotMaskForRadius(view.DotRadius))
+    {
+    }
+
+    void stamp(int x, int y, QRgb rim, QRgb fill) const
+    {
+        StampDot(target_, *mask_, DotBox(view_, x, y).topLeft(), rim, fill);
+    }
+
+    // Lit white, dark black with the module's colour as rim.
+    void stampFrameDot(const ProjectModel &model, const std::uint8_t *frame, int x, int y) const
+    {
+        if (frame[DotIndex(x, y)] == 1) {
+            stamp(x, y, LitColour, LitColour);
+        } else {
+            stamp(x, y, QtColorOf(model.dotColor(x, y)), DarkFill);
+        }
+    }
+
+private:
+    const PixelCanvas &target_;
+    const ViewState &view_;
+    std::shared_ptr<const DotMask> mask_;
+};
+
+bool PlacedPictureLit(const ProjectModel &model, int x, int y)
+{
+    const ToolState &tools = model.Tools;
+    return tools.PlaceMode && x >= tools.PlaceCol && y >= tools.PlaceRow &&
+           model.FloatDots.atOrDark(x - tools.PlaceCol, y - tools.PlaceRow) == 1;
+}
+
+void DrawSignDots(const PixelCanvas &target, const ProjectModel &model, const DotStamper &stamper)
+{
+    const ViewState &view = model.View;
+    const IndexRange columns = Intersect(VisibleColumns(view, target.width()), {0, model.WidthDot});
+    const IndexRange rows = Intersect(VisibleRows(view, target.height()), {0, model.HeightDot});
+    const std::uint8_t *frame = model.FrameDots.frame(model.CurFrame);
+    for (int y = rows.first; y < rows.end; ++y) {
+        for (int x = columns.first; x < columns.end; ++x) {
+            if (frame[DotIndex(x, y)] != 1 && PlacedPictureLit(model, x, y)) {
+                stamper.stamp(x, y, FloatingColour, FloatingColour);
+            } else {
+                stamper.stampFrameDot(model, frame, x, y);
+            }
+        }
+    }
+}
+
+// The lifted region follows the drag rectangle wherever it goes, over the sign's edge too.
+void DrawLiftedRegion(const PixelCanvas &target, const ProjectModel &model, const DotStamper &stamper)
+{
+    const ViewState &view = model.View;
+    const ToolState &tools = model.Tools;
+    const int pitch = Pitch(view);
+    const int col0 = (tools.DragRect.Left - view.ViewLeft) / pitch;
+    const int row0 = (tools.DragRect.Top - view.ViewTop) / pitch;
+    const IndexRange columns =
+        Intersect(VisibleColumns(view, target.width()), {col0, col0 + tools.RegionWidth});
+    const IndexRange rows = Intersect(VisibleRows(view, target.height()), {row0, row0 + tools.RegionHeight});
+    for (int y = rows.first; y < rows.end; ++y) {
+        for (int x = columns.first; x < columns.end; ++x) {
+            if (model.FloatDots.atOrDark(x - col0, y - row0) == 1) {
+                stamper.stamp(x, y, FloatingColour, FloatingColour);
+            }
+        }
+    }
+}
+
+// Like the platform's line drawing, each line stops one pixel short of its end point.
+void DrawGridLines(const PixelCanvas &target, const ProjectModel &model)
+{
+    const ViewState &view = model.View;
+    const int spacing = GridStep * Pitch(view);
+
+    const IndexRange verticals = VisibleGridColumns(view, model.WidthDot, target.width());
+    const int top = std::max(0, view.ViewTop);
+    const int bottom = std::min(target.height(), view.ViewTop + view.ViewHeight);
+    for (int k = verticals.first; k < verticals.end; ++k) {
+        const int x = view.ViewLeft + k * spacing;
+        for (int y = top; y < bottom; ++y) {
+            target.line(y)[x] = GridColour;
+        }
+    }
+
+    const IndexRange horizontals = VisibleGridRows(view, model.HeightDot, target.height());
+    const int left = std::max(0, view.ViewLeft);
+    const int right = std::max(left, std::min(target.width(), view.ViewLeft + view.ViewWidth));
+    for (int k = horizontals.first; k < horizontals.end; ++k) {
+        QRgb *line = target.line(view.ViewTop + k * spacing);
+        std::fill(line + left, line + right, GridColour);
+    }
+}
+
+} // namespace
+
+void DrawMatrix(QImage &target, ProjectModel &model, int hScroll, int vScroll)
+{
+    PlaceView(model, target.size(), hScroll, vScroll);
+    target.fill(QtColorOf(LedColorValue::Black));
+    const PixelCanvas canvas(target);
+    const DotStamper stamper(canvas, model.View);
+    DrawSignDots(canvas, model, stamper);
+    if (model.Tools.RegionFloat) {
+        DrawLiftedRegion(canvas, model, stamper);
+    }
+    if (model.View.DotGap > 2) {
+        DrawGridLines(canvas, model);
+    }
+}
+
+void DrawDot(QImage &target, const ProjectModel &model, int x, int y)
+{
+    const PixelCanvas canvas(target);
+    DotStamper(canvas, model.View).stampFrameDot(model, model.FrameDots.frame(model.CurFrame), x, y);
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "preview/PreviewGeometry.h"
+#include "model/ProjectModel.h"
+
+#include <functional>
+#include <optional>
+
+// The editing states of the preview. The model's flags (RegionFloat, RegionDrag, PlaceMode) are the
+// record of the state; the rubber band, which the model does not name, is held by the editor.
+enum class EditingState { Idle, RubberBand, Floating, Dragging, Placing };
+
+enum class PointerButton { Left, Right, Other };
+
+struct HeldButtons {
+    bool left = false;
+    bool right = false;
+};
+
+// What the preview must show after an editing step, in this order: a full repaint, one pen dot, the
+// old rubber band overdrawn in black, a white outline.
+struct PreviewPaint {
+    bool repaint = false;
+    std::optional<DotPosition> dot;
+    std::optional<PixelRect> eraseOutline;
+    std::optional<PixelRect> outline;
+};
+
+// Which region commands the Edit menu and the tool bar offer.
+struct RegionCommandState {
+    bool cutAndCopy = false;
+    bool paste = false;
+};
+
+// The drawing tools (pointer, pen, select), the floating region, placing, and the region clipboard, as
+// one state machine over the project model. It receives pointer positions in preview pixels and
+// buttons, changes the current frame, and answers what to paint; it knows nothing of widgets.
+class PreviewEditor {
+public:
+    explicit PreviewEditor(ProjectModel &model) : model_(model) {}
+
+    EditingState state() const;
+    const RegionCommandState &commands() const { return commands_; }
+    // The four-way move cursor shows over a floating region.
+    bool overFloatingRegion(int X, int Y) const;
+
+    PreviewPaint mouseDown(PointerButton button, int X, int Y);
+    PreviewPaint mouseMove(HeldButtons held, int X, int Y);
+    PreviewPaint mouseUp(int X, int Y);
+
+    // Tools: both off is the pointer tool; never both on.
+    void selectPointerTool();
+    void togglePen();
+    // Toggling the select tool drops a floating region where it lies (its dots are already out of the
+    // frame; discarding them would lose the operator's work).
+    PreviewPaint toggleSelect();
+
+    PreviewPaint cut();
+    PreviewPaint copy();
+    PreviewPaint paste();
+    PreviewPaint deleteRegion();
+
+    // Writes a picture into FloatDots: every position of its window, WidthDot + 16 by HeightDot + 16
+    // dots (cut at the plane), lit or dark.
+    using PictureWriter = std::function<void(DotPlane &floatDots)>;
+
+    // The one entry to placing, for every source of a picture (region paste, text and picture upload):
+    // drops a floating region where it lies (FloatDots still holds it), selects the pointer tool, lets
+    // `writePicture` fill FloatDots, and makes the picture follow the pointer.
+    PreviewPaint enterPlacing(const PictureWriter &writePicture);
+
+    // Ends placing without stamping (a new project).
+    void abandonPlacing() { model_.Tools.PlaceMode = false; }
+
+private:
+    bool insideSelection(int X, int Y) const;
+    PixelRect draggedRect(int X, int Y) const;
+    void dropFloatingRegionWhereItLies();
+    void startRubberBand(int X, int Y);
+    PreviewPaint liftRubberBand(int X, int Y);
+    PreviewPaint penStroke(PointerButton button, int X, int Y);
+    void endRegion(bool clearCorner);
+
+    ProjectModel &model_;
+    bool rubberBand_ = false;
+    RegionCommandState commands_;
+};
