@@ -44,8 +44,9 @@ int RunNew(const QStringList &arguments)
                                     QStringLiteral("N"), QStringLiteral("8"));
     const QCommandLineOption colors(
         QStringLiteral("colors"),
-        QStringLiteral("Colour codes of the modules from the left, comma-separated: 0 Yellow, 1 Red, 2 Green, "
-                       "3 Blue, 4 White; modules not named are yellow (default: modules 4 and 5 red)."),
+        QStringLiteral(
+            "Colour codes of the modules from the left, comma-separated: 0 Yellow, 1 Red, 2 Green, "
+            "3 Blue, 4 White; modules not named are yellow (default: modules 4 and 5 red)."),
         QStringLiteral("CODES"));
     parser.addOptions({out, type, number, colors});
     if (const auto status = ParseCommand(parser, "new", arguments, 0)) {
@@ -55,10 +56,8 @@ int RunNew(const QStringList &arguments)
         return FailCommand("new", QStringLiteral("-o OUT.nkv is needed"));
     }
     const QString path = parser.value(out);
-    if (FormatOfExtension(path) == ProjectFormat::Older) {
-        return FailCommand("new", QStringLiteral("'%1': the older format is only read, never written; "
-                                                 "name the output '.nkv'")
-                                      .arg(path));
+    if (const auto problem = OutputNameProblem(path)) {
+        return FailCommand("new", *problem);
     }
     std::vector<int> codes;
     if (parser.isSet(colors)) {

@@ -49,13 +49,13 @@ TfmStart::TfmStart(PromptSeam &prompts, QWidget *parent) : QDialog(parent), prom
 {
     SetUpDialogFrame(*this, QStringLiteral("fmStart"), QStringLiteral("Setup"), QSize(232, 274));
     Label1 = NamedControl<QLabel>("Label1", QStringLiteral("LED Type"), this, QStringLiteral("LED Type"));
-    Label1->setGeometry(16, 14, 72, 17);
+    Label1->setGeometry(16, 14, 86, 17);
     ComboBox1 = EditableList("ComboBox1", QStringLiteral("LED Type"), this, LedTypeCaptions());
-    ComboBox1->setGeometry(96, 10, 113, 24);
+    ComboBox1->setGeometry(104, 10, 113, 24);
     Label2 = NamedControl<QLabel>("Label2", QStringLiteral("LED Number"), this, QStringLiteral("LED Number"));
-    Label2->setGeometry(16, 46, 72, 17);
+    Label2->setGeometry(16, 46, 86, 17);
     ComboBox2 = EditableList("ComboBox2", QStringLiteral("LED Number"), this, NumbersUpTo(MaxLedNumber));
-    ComboBox2->setGeometry(96, 42, 113, 24);
+    ComboBox2->setGeometry(104, 42, 113, 24);
     buildColorGroup();
     OKButton = MakeDialogButton(*this, "OKButton", QStringLiteral("OK"), QRect(24, 214, 75, 25));
     CancelButton = MakeDialogButton(*this, "CancelButton", QStringLiteral("Cancel"), QRect(133, 214, 75, 25));
@@ -87,7 +87,8 @@ void TfmStart::buildColorGroup()
         const QByteArray name = "RadioButton" + QByteArray::number(static_cast<int>(code) + 1);
         auto *button = NamedControl<QRadioButton>(name.constData(), caption, GroupBox1, caption);
         button->setGeometry(104, 20 + 20 * static_cast<int>(code), 80, 18);
-        connect(button, &QRadioButton::clicked, this, [this, code] { ColorButtonClick(static_cast<int>(code)); });
+        connect(button, &QRadioButton::clicked, this,
+                [this, code] { ColorButtonClick(static_cast<int>(code)); });
         ColorButtons[code] = button;
     }
 }

@@ -74,9 +74,8 @@ CheckedSignSetup SignSetupParser::parse(const QString &typeText, const QString &
                            .arg(*number));
     }
     if (colorCodes.size() > static_cast<std::size_t>(*number)) {
-        return Refused(QStringLiteral("%1 colour codes were given for %2 modules.")
-                           .arg(colorCodes.size())
-                           .arg(*number));
+        return Refused(
+            QStringLiteral("%1 colour codes were given for %2 modules.").arg(colorCodes.size()).arg(*number));
     }
     SignSetup setup;
     setup.ledType_ = static_cast<int>(type);
@@ -84,10 +83,11 @@ CheckedSignSetup SignSetupParser::parse(const QString &typeText, const QString &
     for (std::size_t module = 0; module < colorCodes.size(); ++module) {
         const int code = colorCodes[module];
         if (!ColorValueOfCode(code)) {
-            return Refused(QStringLiteral("The colour code %1 of module %2 is not one of 0 (Yellow), 1 (Red), "
-                                          "2 (Green), 3 (Blue), 4 (White).")
-                               .arg(code)
-                               .arg(module + 1));
+            return Refused(
+                QStringLiteral("The colour code %1 of module %2 is not one of 0 (Yellow), 1 (Red), "
+                               "2 (Green), 3 (Blue), 4 (White).")
+                    .arg(code)
+                    .arg(module + 1));
         }
         setup.ledColor_[module] = code;
     }
