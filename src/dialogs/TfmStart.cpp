@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -64,6 +65,7 @@ TfmStart::TfmStart(PromptSeam &prompts, QWidget *parent) : QDialog(parent), prom
     // Typing and choosing both change the number; the program's own settings below do not.
     connect(ComboBox2, &QComboBox::textActivated, this, &TfmStart::ComboBox2Change);
     connect(ComboBox2->lineEdit(), &QLineEdit::textEdited, this, &TfmStart::ComboBox2Change);
+    ComboBox2->lineEdit()->installEventFilter(this);
     setFixedSize(CancelButton->x() + CancelButton->width() + GroupBox1->x() + 8,
                  CancelButton->y() + CancelButton->height() + 35);
 
@@ -97,6 +99,19 @@ void TfmStart::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     OKPressed = false;
+}
+
+bool TfmStart::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter changes no number: the combo box would report it as a choice from the list, and the change
+    // would make every module yellow again.
+    if (watched == ComboBox2->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TfmStart::listModules(int count)

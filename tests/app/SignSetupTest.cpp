@@ -85,6 +85,8 @@ TEST_F(SignSetupWindow, ChangedNumberRecoloursModulesAndTheChoicesAreShownAgain)
         EXPECT_TRUE(setup.ColorButtons[0]->isChecked());
         clickModule(setup, 3);
         EXPECT_TRUE(setup.ColorButtons[4]->isChecked());
+        QTest::keyClick(setup.ComboBox2->lineEdit(), Qt::Key_Return);
+        EXPECT_EQ(setup.LedColor[2], 4) << "Enter changes no number";
         setup.OKButton->click();
     });
     EXPECT_EQ(project().WidthDot, 512);
