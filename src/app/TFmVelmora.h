@@ -163,6 +163,8 @@ private:
     void btnCutClick();
     void btnPostClick();
     void FileExit1Execute();
+    // New: the setup dialog, then an empty project for the sign chosen there.
+    void FileNew1Execute();
     void FileOpen1Execute();
     // Answers whether the project was written.
     bool FileSave1Execute();

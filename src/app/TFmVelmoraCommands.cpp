@@ -51,6 +51,7 @@ void TFmVelmora::buildActions()
     ApplyHint(*FileExit1, QStringLiteral("Exit|Exit application"));
     HelpAbout1 = NewAction(this, "HelpAbout1", QStringLiteral("&About..."));
     ApplyHint(*HelpAbout1, QStringLiteral("About|Displays program information, version number, and copyright"));
+    connect(FileNew1, &QAction::triggered, this, &TFmVelmora::FileNew1Execute);
     connect(FileExit1, &QAction::triggered, this, &TFmVelmora::FileExit1Execute);
     connect(HelpAbout1, &QAction::triggered, this, &TFmVelmora::HelpAbout1Execute);
 

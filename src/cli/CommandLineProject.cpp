@@ -89,6 +89,15 @@ std::optional<int> ChosenFrame(const QCommandLineParser &parser, const ProjectMo
     return *frame - 1;
 }
 
+std::optional<QString> OutputNameProblem(const QString &out)
+{
+    if (FormatOfExtension(out) != ProjectFormat::Older) {
+        return std::nullopt;
+    }
+    return QStringLiteral("'%1': the older format is only read, never written; name the output '.nkv'")
+        .arg(out);
+}
+
 void PrintOut(const QString &text)
 {
     std::fputs(text.toUtf8().constData(), stdout);

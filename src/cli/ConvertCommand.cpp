@@ -18,11 +18,8 @@ int RunConvert(const QStringList &arguments)
     }
     const QString in = parser.positionalArguments().at(0);
     const QString out = parser.positionalArguments().at(1);
-    // Only the current format is ever written; a '.kvf' name would later be read as the other format.
-    if (FormatOfExtension(out) == ProjectFormat::Older) {
-        return FailCommand("convert", QStringLiteral("'%1': the older format is only read, never written; "
-                                                     "name the output '.nkv'")
-                                          .arg(out));
+    if (const auto problem = OutputNameProblem(out)) {
+        return FailCommand("convert", *problem);
     }
     const LoadedProject project = LoadProject(parser, in);
     if (!project.model) {

@@ -8,3 +8,5 @@ int RunInfo(const QStringList &arguments);
 int RunDots(const QStringList &arguments);
 int RunRender(const QStringList &arguments);
 int RunConvert(const QStringList &arguments);
+// Writes a new project rather than reading one.
+int RunNew(const QStringList &arguments);
