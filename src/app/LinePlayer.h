@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 // Plays a line in the preview at the sign's pace: a single-shot timer wakes it when the next frame is
 // due, and the frame shown is always the one the clock has reached since play began, so late timer
