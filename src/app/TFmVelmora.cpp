@@ -3,6 +3,7 @@
 #include "app/BusImageView.h"
 #include "app/FrameListModel.h"
 #include "app/GraphicEditPage.h"
+#include "app/LinePlayer.h"
 #include "app/PictureSurface.h"
 #include "app/PromptSeam.h"
 #include "app/TAboutBox.h"
@@ -80,6 +81,8 @@ TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(paren
     connectFiles();
     connectTools();
     connectTextEdit();
+    // Last: playing stops on every command built above.
+    connectPlay();
 }
 
 TFmVelmora::~TFmVelmora() = default;
@@ -159,7 +162,13 @@ void TFmVelmora::setFocusedCellHighlight(bool on)
 
 void TFmVelmora::DrawMatrix()
 {
-    ::DrawMatrix(BusImage->picture(), model_, ScrollBar1->value(), ScrollBar2->value());
+    // While a line plays, the preview shows its frame as the sign does, at the current zoom and scroll.
+    if (playing()) {
+        ::DrawSignFrame(BusImage->picture(), model_, player_->shownSlot(), ScrollBar1->value(),
+                        ScrollBar2->value());
+    } else {
+        ::DrawMatrix(BusImage->picture(), model_, ScrollBar1->value(), ScrollBar2->value());
+    }
     BusImage->update();
 }
 

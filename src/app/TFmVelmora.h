@@ -14,6 +14,7 @@
 class BusImageView;
 class FrameListModel;
 class GraphicEditPage;
+class LinePlayer;
 class PromptSeam;
 struct FileChoice;
 class QAction;
@@ -82,6 +83,8 @@ public:
     QAction *ZoomOut = nullptr;
     QAction *ZoomReset = nullptr;
     QAction *ZoomIn = nullptr;
+    QAction *Play1 = nullptr;
+    QAction *PlayStop = nullptr;
 
     QToolBar *ToolBar1 = nullptr;
     QToolButton *BitBtn1 = nullptr;
@@ -181,6 +184,13 @@ private:
     void ScrollBar2Change();
     void BusImageResized();
 
+    // Line playback in the preview.
+    void connectPlay();
+    void Play1Click(bool checked);
+    void stopPlaying();
+    void showPlayedFrame();
+    bool playing() const;
+
     // The "Text Edit" page: text upload, the script options, the size selectors, the style boxes and the
     // font button.
     void connectTextEdit();
@@ -206,4 +216,5 @@ private:
     PreviewEditor editor_{model_};
     bool firstShowDone_ = false;
     int openFilterIndex_ = 0;
+    LinePlayer *player_ = nullptr;
 };

@@ -106,6 +106,15 @@ void TFmVelmora::buildActions()
     connect(ZoomOut, &QAction::triggered, this, &TFmVelmora::ToolButton5Click);
     connect(ZoomReset, &QAction::triggered, this, &TFmVelmora::ToolButton6Click);
     connect(ZoomIn, &QAction::triggered, this, &TFmVelmora::ToolButton13Click);
+
+    Play1 = NewAction(this, "Play1", QStringLiteral("Play"), QKeySequence(Qt::Key_F5));
+    ApplyHint(*Play1, QStringLiteral("Play|Play the line of the current frame as the sign shows it"));
+    Play1->setIcon(ToolIcon(ToolImage::PlayTriangle));
+    Play1->setCheckable(true);
+    // Esc stops playing; the key is the window's only while a line plays.
+    PlayStop = NewAction(this, "PlayStop", QStringLiteral("Stop playing"), QKeySequence(Qt::Key_Escape));
+    PlayStop->setEnabled(false);
+    addAction(PlayStop);
 }
 
 void TFmVelmora::buildMenus()
@@ -128,6 +137,8 @@ void TFmVelmora::buildMenus()
     QMenu *option = menuBar()->addMenu(QStringLiteral("Option"));
     option->setObjectName(QStringLiteral("Option1"));
     option->addActions({Pen1, Select1});
+    option->addSeparator();
+    option->addAction(Play1);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -179,4 +190,5 @@ void TFmVelmora::buildToolBar()
     std::tie(BitBtn1, oneSlot) = addDownloadButton("BitBtn1", QStringLiteral("One"));
     oneSlot->setVisible(false);
     BitBtn3 = addDownloadButton("BitBtn3", QStringLiteral("Download")).first;
+    addButton(Play1, "PlayButton", true);
 }

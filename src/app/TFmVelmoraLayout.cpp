@@ -119,7 +119,12 @@ void TFmVelmora::buildStatusBar()
     for (std::size_t panel = 0; panel < StatusBar1.size(); ++panel) {
         auto *label = new QLabel(statusBar());
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(panel + 1));
-        label->setFixedWidth(statusPanelWidths[panel]);
+        if (panel + 1 < StatusBar1.size()) {
+            label->setFixedWidth(statusPanelWidths[panel]);
+        } else {
+            // The last panel is empty but while a line plays; it widens to the playing status then.
+            label->setMinimumWidth(statusPanelWidths[panel]);
+        }
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         statusBar()->addWidget(label);
         StatusBar1[panel] = label;

@@ -151,6 +151,18 @@ void DrawSelection(QPainter &p)
     }
 }
 
+void DrawPlayTriangle(QPainter &p)
+{
+    QPainterPath triangle;
+    triangle.moveTo(5.5, 3.5);
+    triangle.lineTo(16.5, 10);
+    triangle.lineTo(5.5, 16.5);
+    triangle.closeSubpath();
+    p.setPen(QPen(QColor(0, 90, 0), 1));
+    p.setBrush(QColor(40, 190, 40));
+    p.drawPath(triangle);
+}
+
 void DrawImage(QPainter &p, ToolImage image)
 {
     switch (image) {
@@ -176,6 +188,8 @@ void DrawImage(QPainter &p, ToolImage image)
         return DrawPointingHand(p);
     case ToolImage::Selection:
         return DrawSelection(p);
+    case ToolImage::PlayTriangle:
+        return DrawPlayTriangle(p);
     }
 }
 

@@ -17,6 +17,7 @@ enum class ToolImage {
     Arrow = 17,
     PointingHand = 18,
     Selection = 19,
+    PlayTriangle = 20,
 };
 
 QIcon ToolIcon(ToolImage image);

@@ -48,15 +48,17 @@ bool PlacedPictureLit(const ProjectModel &model, int x, int y)
            model.FloatDots.atOrDark(x - tools.PlaceCol, y - tools.PlaceRow) == 1;
 }
 
-void DrawSignDots(const PixelCanvas &target, const ProjectModel &model, const DotStamper &stamper)
+// The dots of frame slot `frameSlot`, with the picture being placed over its dark dots when `withPlacing`.
+void DrawSignDots(const PixelCanvas &target, const ProjectModel &model, const DotStamper &stamper,
+                  int frameSlot, bool withPlacing)
 {
     const ViewState &view = model.View;
     const IndexRange columns = Intersect(VisibleColumns(view, target.width()), {0, model.WidthDot});
     const IndexRange rows = Intersect(VisibleRows(view, target.height()), {0, model.HeightDot});
-    const std::uint8_t *frame = model.FrameDots.frame(model.CurFrame);
+    const std::uint8_t *frame = model.FrameDots.frame(frameSlot);
     for (int y = rows.first; y < rows.end; ++y) {
         for (int x = columns.first; x < columns.end; ++x) {
-            if (frame[DotIndex(x, y)] != 1 && PlacedPictureLit(model, x, y)) {
+            if (withPlacing && frame[DotIndex(x, y)] != 1 && PlacedPictureLit(model, x, y)) {
                 stamper.stamp(x, y, FloatingColour, FloatingColour);
             } else {
                 stamper.stampFrameDot(model, frame, x, y);
@@ -110,21 +112,35 @@ void DrawGridLines(const PixelCanvas &target, const ProjectModel &model)
     }
 }
 
-} // namespace
+// What lies over the frame: the editing state's placed picture and lifted region, or nothing, as on the
+// sign.
+enum class Overlays { Editing, None };
 
-void DrawMatrix(QImage &target, ProjectModel &model, int hScroll, int vScroll)
+void DrawView(QImage &target, ProjectModel &model, int hScroll, int vScroll, int frameSlot, Overlays overlays)
 {
     PlaceView(model, target.size(), hScroll, vScroll);
     target.fill(QtColorOf(LedColorValue::Black));
     const PixelCanvas canvas(target);
     const DotStamper stamper(canvas, model.View);
-    DrawSignDots(canvas, model, stamper);
-    if (model.Tools.RegionFloat) {
+    DrawSignDots(canvas, model, stamper, frameSlot, overlays == Overlays::Editing);
+    if (overlays == Overlays::Editing && model.Tools.RegionFloat) {
         DrawLiftedRegion(canvas, model, stamper);
     }
     if (model.View.DotGap > 2) {
         DrawGridLines(canvas, model);
     }
+}
+
+} // namespace
+
+void DrawMatrix(QImage &target, ProjectModel &model, int hScroll, int vScroll)
+{
+    DrawView(target, model, hScroll, vScroll, model.CurFrame, Overlays::Editing);
+}
+
+void DrawSignFrame(QImage &target, ProjectModel &model, int frameSlot, int hScroll, int vScroll)
+{
+    DrawView(target, model, hScroll, vScroll, frameSlot, Overlays::None);
 }
 
 void DrawDot(QImage &target, const ProjectModel &model, int x, int y)

@@ -14,6 +14,11 @@
 // there.
 void DrawMatrix(QImage &target, ProjectModel &model, int hScroll, int vScroll);
 
+// Repaints the whole picture like DrawMatrix, but with frame slot `frameSlot` as the sign shows it: no
+// picture being placed and no lifted region over it. Line playback shows its frames this way; the model's
+// current frame and its dots stay as they are.
+void DrawSignFrame(QImage &target, ProjectModel &model, int frameSlot, int hScroll, int vScroll);
+
 // Repaints the one dot (x, y) where the last DrawMatrix put it, from the current frame alone (as the pen
 // leaves it): lit or dark, ignoring any picture being placed or lifted.
 void DrawDot(QImage &target, const ProjectModel &model, int x, int y);

@@ -37,7 +37,7 @@ TEST_F(Commands, MenusHoldTheirItemsWithDeleteHidden)
     EXPECT_EQ(menuTexts("File1"), QStringList({"&New", "&Open", "&Save", "-", "E&xit"}));
     EXPECT_EQ(menuTexts("Edit1"), QStringList({"&Cut", "Copy", "Past", "Delete"}));
     EXPECT_FALSE(window().findChild<QMenu *>("Edit1")->actions().last()->isVisible());
-    EXPECT_EQ(menuTexts("Option1"), QStringList({"Pen", "Select"}));
+    EXPECT_EQ(menuTexts("Option1"), QStringList({"Pen", "Select", "-", "Play"}));
     EXPECT_EQ(menuTexts("Help1"), QStringList({"&About..."}));
     EXPECT_EQ(window().FileNew1->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(window().FileSave1->toolTip(), "Save");

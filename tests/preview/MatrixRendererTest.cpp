@@ -82,4 +82,28 @@ TEST(MatrixRenderer, DrawDotMatchesAFullRepaint)
     EXPECT_TRUE(SamePixels(picture, repainted));
 }
 
+// Playback shows a frame as the sign does: the given slot, without the picture being placed or the lifted
+// region, and the current frame stays what it was.
+TEST(MatrixRenderer, SignFrameIsTheGivenFrameWithoutEditingOverlays)
+{
+    auto model = StartupSign();
+    LightScatteredDots(*model);
+    model->FrameDots.set(2, 5, 5, 1);
+    model->FloatDots.set(0, 0, 1);
+    model->Tools.PlaceMode = true;
+    model->Tools.RegionFloat = true;
+    model->Tools.RegionWidth = 1;
+    model->Tools.RegionHeight = 1;
+    QImage played = BlankPicture(PreviewControl);
+    DrawSignFrame(played, *model, 2, 0, 0);
+    EXPECT_EQ(model->CurFrame, 0);
+
+    model->Tools.PlaceMode = false;
+    model->Tools.RegionFloat = false;
+    model->CurFrame = 2;
+    QImage shown = BlankPicture(PreviewControl);
+    DrawMatrix(shown, *model, 0, 0);
+    EXPECT_TRUE(SamePixels(played, shown));
+}
+
 } // namespace
