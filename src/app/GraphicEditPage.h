@@ -19,6 +19,12 @@ public:
     void selectImageSize(int item);
     int imageSizeItem() const;
 
+signals:
+    // The operator chose an item of the size choice (by mouse or keys); the program's selection does
+    // not count.
+    void imageSizeClicked();
+
+public:
     QPushButton *Button3 = nullptr;
     QPushButton *Button5 = nullptr;
     QPushButton *Button6 = nullptr;

@@ -80,6 +80,7 @@ TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(paren
     connectFiles();
     connectTools();
     connectTextEdit();
+    connectGraphicEdit();
 }
 
 TFmVelmora::~TFmVelmora() = default;
