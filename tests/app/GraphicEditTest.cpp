@@ -1,4 +1,5 @@
 #include "EditorFixture.h"
+#include "support/TwoTonePictures.h"
 
 #include "app/BusImageView.h"
 #include "app/GraphicEditPage.h"
@@ -7,7 +8,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,17 +25,8 @@ protected:
     GraphicEditPage &page() { return *window().GraphicEdit; }
     QImage &surface() { return page().EditImage->picture(); }
     int zoom() { return window().project().Text.EditZoom; }
-    bool black(int x, int y) { return surface().pixel(x, y) == qRgb(0, 0, 0); }
-    int blackPixels()
-    {
-        int count = 0;
-        for (int y = 0; y < surface().height(); ++y) {
-            for (int x = 0; x < surface().width(); ++x) {
-                count += black(x, y) ? 1 : 0;
-            }
-        }
-        return count;
-    }
+    bool black(int x, int y) { return IsBlack(surface(), x, y); }
+    int blackPixels() { return BlackPixels(surface()); }
     void chooseSize(const QString &caption)
     {
         for (QRadioButton *item : page().RadioGroup1->findChildren<QRadioButton *>()) {
@@ -45,18 +36,6 @@ protected:
             }
         }
         FAIL() << "no size item " << caption.toStdString();
-    }
-    QString writeBitmap(const QString &name, int size, bool (*dark)(int x, int y))
-    {
-        QImage picture(size, size, QImage::Format_RGB32);
-        for (int y = 0; y < size; ++y) {
-            for (int x = 0; x < size; ++x) {
-                picture.setPixel(x, y, dark(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-            }
-        }
-        const QString path = fontDir.filePath(name);
-        EXPECT_TRUE(picture.save(path));
-        return path;
     }
 };
 
@@ -90,8 +69,9 @@ TEST_F(GraphicEdit, TheMousePaintsBlocksAndAnotherSizeClearsThePicture)
 TEST_F(GraphicEdit, OpenSamplesTheFileAtTheChosenSizeAndARefusedFileChangesNothing)
 {
     const QImage scratchBefore = window().Image2;
-    const QString checker = writeBitmap(QStringLiteral("checker.bmp"), 32,
-                                        [](int x, int y) { return (x / 2 + y / 2) % 2 == 0 && x % 2 == 0; });
+    const QImage picture =
+        TwoTonePicture(32, 32, [](int x, int y) { return (x / 2 + y / 2) % 2 == 0 && x % 2 == 0; });
+    const QString checker = WritePictureFile(fontDir, QStringLiteral("checker.bmp"), picture);
     page().selectImageSize(0);
     prompts.queueFile({checker, 0});
     page().Button3->click();
@@ -104,14 +84,10 @@ TEST_F(GraphicEdit, OpenSamplesTheFileAtTheChosenSizeAndARefusedFileChangesNothi
     const QImage opened = surface();
 
     page().selectImageSize(3);
-    const QString damaged = fontDir.filePath(QStringLiteral("damaged.bmp"));
-    QFile file(damaged);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("BM not a picture");
-    file.close();
-    prompts.queueFile({damaged, 0});
+    const QString missing = fontDir.filePath(QStringLiteral("missing.bmp"));
+    prompts.queueFile({missing, 0});
     page().Button3->click();
-    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("Bitmap image is not valid")});
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("Cannot open file ") + missing});
     EXPECT_EQ(surface(), opened);
     EXPECT_EQ(zoom(), 12);
 

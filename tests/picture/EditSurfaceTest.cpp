@@ -1,4 +1,4 @@
-#include "PictureTestSupport.h"
+#include "support/TwoTonePictures.h"
 
 #include "picture/EditSurface.h"
 #include "picture/PictureUpload.h"
@@ -6,17 +6,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-int BlackPixels(const QImage &surface)
-{
-    int black = 0;
-    for (int y = 0; y < surface.height(); ++y) {
-        for (int x = 0; x < surface.width(); ++x) {
-            black += IsBlack(surface, x, y) ? 1 : 0;
-        }
-    }
-    return black;
-}
 
 TEST(EditSurfaceTest, ButtonsChooseTheInkAndBlackWinsWithBoth)
 {

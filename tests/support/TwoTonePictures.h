@@ -36,12 +36,23 @@ inline bool IsWhite(const QImage &surface, int x, int y)
     return surface.pixel(x, y) == qRgb(255, 255, 255);
 }
 
+inline int BlackPixels(const QImage &surface)
+{
+    int black = 0;
+    for (int y = 0; y < surface.height(); ++y) {
+        for (int x = 0; x < surface.width(); ++x) {
+            black += IsBlack(surface, x, y) ? 1 : 0;
+        }
+    }
+    return black;
+}
+
 // Whether every surface pixel of picture pixel (i, j) has the one colour `black` says.
 inline bool BlockIs(const QImage &surface, int editZoom, int i, int j, bool black)
 {
     for (int y = j * editZoom; y < (j + 1) * editZoom; ++y) {
         for (int x = i * editZoom; x < (i + 1) * editZoom; ++x) {
-            if ((black ? IsBlack(surface, x, y) : IsWhite(surface, x, y)) == false) {
+            if (!(black ? IsBlack(surface, x, y) : IsWhite(surface, x, y))) {
                 return false;
             }
         }
