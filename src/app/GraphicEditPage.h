@@ -19,12 +19,6 @@ public:
     void selectImageSize(int item);
     int imageSizeItem() const;
 
-signals:
-    // The operator chose an item of the size choice (by mouse or keys); the program's selection does
-    // not count.
-    void imageSizeClicked();
-
-public:
     QPushButton *Button3 = nullptr;
     QPushButton *Button5 = nullptr;
     QPushButton *Button6 = nullptr;
@@ -32,6 +26,11 @@ public:
     QGroupBox *RadioGroup1 = nullptr;
     QFrame *Panel5 = nullptr;
     PictureSurface *EditImage = nullptr;
+
+signals:
+    // The operator chose an item of the size choice (by mouse or keys); the program's selection does
+    // not count.
+    void imageSizeClicked();
 
 private:
     QGroupBox *buildImageSize();
