@@ -79,8 +79,8 @@ TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(paren
     connectFrameList();
     connectFiles();
     connectTools();
-    connectTextEdit();
     connectGraphicEdit();
+    connectTextEdit();
 }
 
 TFmVelmora::~TFmVelmora() = default;
