@@ -54,14 +54,16 @@ QGroupBox *GraphicEditPage::buildImageSize()
                                           QStringLiteral("Image Size"));
     sizeItems_ = new QButtonGroup(RadioGroup1);
     auto *layout = new QVBoxLayout(RadioGroup1);
-    const QStringList items = {QStringLiteral("16 X 16"), QStringLiteral("24 X 24"), QStringLiteral("32 X 32"),
-                               QStringLiteral("48 X 48"), QStringLiteral("Default")};
+    const QStringList items = {QStringLiteral("16 X 16"), QStringLiteral("24 X 24"),
+                               QStringLiteral("32 X 32"), QStringLiteral("48 X 48"),
+                               QStringLiteral("Default")};
     for (int item = 0; item < items.size(); ++item) {
         auto *button = new QRadioButton(items[item], RadioGroup1);
         button->setAccessibleName(items[item]);
         sizeItems_->addButton(button, item);
         layout->addWidget(button);
     }
+    connect(sizeItems_, &QButtonGroup::idClicked, this, &GraphicEditPage::imageSizeClicked);
     return RadioGroup1;
 }
 

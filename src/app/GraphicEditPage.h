@@ -27,6 +27,11 @@ public:
     QFrame *Panel5 = nullptr;
     PictureSurface *EditImage = nullptr;
 
+signals:
+    // The operator chose an item of the size choice (by mouse or keys); the program's selection does
+    // not count.
+    void imageSizeClicked();
+
 private:
     QGroupBox *buildImageSize();
     QButtonGroup *sizeItems_ = nullptr;

@@ -1,5 +1,6 @@
 #include "app/PictureSurface.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -15,4 +16,14 @@ void PictureSurface::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.drawImage(event->rect(), picture_, event->rect());
+}
+
+void PictureSurface::mousePressEvent(QMouseEvent *event)
+{
+    emit mousePressed(event->button(), event->position().toPoint());
+}
+
+void PictureSurface::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved(event->buttons(), event->position().toPoint());
 }

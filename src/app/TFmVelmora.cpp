@@ -80,6 +80,7 @@ TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(paren
     connectFrameList();
     connectFiles();
     connectTools();
+    connectGraphicEdit();
     connectTextEdit();
     // Last: playing stops on every command built above.
     connectPlay();

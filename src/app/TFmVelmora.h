@@ -207,6 +207,17 @@ private:
     void CheckBox3Click();
     void Button2Click();
 
+    // The "Graphic Edit" page: the size choice, drawing on the picture, Open, Save, Clear and Upload.
+    void connectGraphicEdit();
+    void showEditPicture(const QImage &surface);
+    void RadioGroup1Click();
+    void EditImageMouseDown(Qt::MouseButton button, QPoint position);
+    void EditImageMouseMove(Qt::MouseButtons held, QPoint position);
+    void Button3Click();
+    void Button5Click();
+    void Button6Click();
+    void Button4Click();
+
     PromptSeam &prompts_;
     DialogForms dialogs_;
     ProjectModel model_;

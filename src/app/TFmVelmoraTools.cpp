@@ -4,26 +4,11 @@
 #include "app/TFmVelmora.h"
 
 #include "app/BusImageView.h"
+#include "app/PointerButtons.h"
 #include "preview/MatrixRenderer.h"
 #include "preview/SelectionOutline.h"
 
 #include <QAction>
-
-namespace {
-
-PointerButton ButtonOf(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return PointerButton::Left;
-    case Qt::RightButton:
-        return PointerButton::Right;
-    default:
-        return PointerButton::Other;
-    }
-}
-
-} // namespace
 
 void TFmVelmora::connectTools()
 {
@@ -125,8 +110,7 @@ void TFmVelmora::BusImageMouseMove(Qt::MouseButtons held, QPoint position)
 {
     BusImage->setCursor(editor_.overFloatingRegion(position.x(), position.y()) ? Qt::SizeAllCursor
                                                                                : Qt::ArrowCursor);
-    applyPaint(editor_.mouseMove({held.testFlag(Qt::LeftButton), held.testFlag(Qt::RightButton)}, position.x(),
-                                 position.y()));
+    applyPaint(editor_.mouseMove(HeldOf(held), position.x(), position.y()));
 }
 
 void TFmVelmora::BusImageMouseUp(Qt::MouseButton, QPoint position)

@@ -1,0 +1,136 @@
+#include "support/TwoTonePictures.h"
+
+#include "picture/EditSurface.h"
+#include "picture/PictureFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PictureFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    // Opens the file at the zoom and fails the test when it does not open.
+    QImage open(const QString &path, int editZoom)
+    {
+        const SampledPicture sampled = SamplePictureFile(path, editZoom);
+        EXPECT_TRUE(sampled.result.ok()) << sampled.result.message().toStdString();
+        return sampled.surface;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(PictureFilesTest, AHalfSizeOpenTakesEverySecondPixelOfEverySecondRow)
+{
+    const QString path =
+        WritePictureFile(dir, QStringLiteral("pattern.bmp"), TwoTonePicture(32, 32, Scattered));
+    const QImage surface = open(path, EditZoomOfItem(0));
+    ASSERT_EQ(surface.size(), QSize(EditSurfaceSize, EditSurfaceSize));
+    for (int i = 0; i < 16; ++i) {
+        for (int j = 0; j < 16; ++j) {
+            ASSERT_TRUE(BlockIs(surface, 12, i, j, Scattered(2 * i, 2 * j))) << i << ", " << j;
+        }
+    }
+}
+
+TEST_F(PictureFilesTest, ScaleFactorsAreSinglePrecisionAndTakeEachBlocksTopLeftPixel)
+{
+    // 100 / 48 rounds down in single precision, so pixel 12 reads column 24 and not 25 (and 24 reads 49,
+    // 36 reads 74).
+    const QString columns =
+        WritePictureFile(dir, QStringLiteral("columns.bmp"),
+                         TwoTonePicture(100, 48, [](int x, int) { return x == 24 || x == 49 || x == 74; }));
+    const QImage reduced = open(columns, EditZoomOfItem(3));
+    for (int i = 0; i < 48; ++i) {
+        EXPECT_EQ(IsBlack(reduced, i * 4, 0), i == 12 || i == 24 || i == 36) << i;
+    }
+}
+
+TEST_F(PictureFilesTest, DefaultTakesTheTopLeftOneToOneAndLeavesTheRestWhite)
+{
+    const QString large =
+        WritePictureFile(dir, QStringLiteral("large.bmp"), TwoTonePicture(250, 200, Scattered));
+    const QImage fromLarge = open(large, EditZoomOfItem(4));
+    const QString narrow =
+        WritePictureFile(dir, QStringLiteral("narrow.bmp"), TwoTonePicture(100, 50, Scattered));
+    const QImage fromNarrow = open(narrow, EditZoomOfItem(4));
+    for (int x = 0; x < EditSurfaceSize; ++x) {
+        for (int y = 0; y < EditSurfaceSize; ++y) {
+            ASSERT_EQ(IsBlack(fromLarge, x, y), Scattered(x, y)) << x << ", " << y;
+            ASSERT_EQ(IsBlack(fromNarrow, x, y), x < 100 && y < 50 && Scattered(x, y)) << x << ", " << y;
+        }
+    }
+}
+
+TEST_F(PictureFilesTest, OnlyTheRedComponentDecidesAndOtherPictureKindsOpenAlike)
+{
+    // Pure blue and green count as black, pure red as white; transparency is the white it is seen on.
+    QImage colours(5, 1, QImage::Format_ARGB32);
+    const QRgb pixels[] = {qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(255, 0, 0), qRgb(127, 255, 255),
+                           qRgba(0, 0, 0, 0)};
+    for (int x = 0; x < 5; ++x) {
+        colours.setPixel(x, 0, pixels[x]);
+    }
+    const QImage surface =
+        open(WritePictureFile(dir, QStringLiteral("colours.png"), colours), EditZoomOfItem(4));
+    EXPECT_TRUE(IsBlack(surface, 0, 0));
+    EXPECT_TRUE(IsBlack(surface, 1, 0));
+    EXPECT_TRUE(IsWhite(surface, 2, 0));
+    EXPECT_TRUE(IsBlack(surface, 3, 0));
+    EXPECT_TRUE(IsWhite(surface, 4, 0));
+}
+
+TEST_F(PictureFilesTest, ASavedSurfaceIsAWindowsBitmapThatReopensAsTheSamePicture)
+{
+    for (int item = 0; item < ImageSizeItems; ++item) {
+        const int zoom = EditZoomOfItem(item);
+        const int n = PictureSizeOfItem(item);
+        QImage surface = BlankEditSurface();
+        for (int i = 0; i < n; ++i) {
+            for (int j = 0; j < n; ++j) {
+                PaintPicturePixel(surface, zoom, i, j,
+                                  Scattered(i, j) ? PictureInk::Black : PictureInk::White);
+            }
+        }
+        const QString path = dir.filePath(QStringLiteral("saved-%1.bmp").arg(item));
+        ASSERT_TRUE(SaveEditSurface(surface, path).ok());
+
+        QImageReader reader(path);
+        EXPECT_EQ(reader.format(), "bmp");
+        EXPECT_EQ(reader.size(), QSize(EditSurfaceSize, EditSurfaceSize));
+        EXPECT_EQ(open(path, zoom), surface) << "size item " << item;
+    }
+}
+
+TEST_F(PictureFilesTest, AFileThatCannotBeReadIsNamedByItsKindOfFault)
+{
+    const QString missing = dir.filePath(QStringLiteral("missing.bmp"));
+    EXPECT_EQ(SamplePictureFile(missing, 12).result.message(), QStringLiteral("Cannot open file ") + missing);
+
+    const QString text = dir.filePath(QStringLiteral("notes.txt"));
+    EXPECT_EQ(SamplePictureFile(text, 12).result.message(),
+              QStringLiteral("Unknown picture file extension (.txt)"));
+
+    const QString damaged = dir.filePath(QStringLiteral("damaged.bmp"));
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BM this is no picture at all");
+    file.close();
+    const SampledPicture sampled = SamplePictureFile(damaged, 12);
+    EXPECT_EQ(sampled.result.message(), QStringLiteral("Bitmap image is not valid"));
+    EXPECT_TRUE(sampled.surface.isNull());
+
+    // A folder stands where the file should go: nothing is written.
+    const QString blocked = dir.filePath(QStringLiteral("blocked.bmp"));
+    ASSERT_TRUE(QDir().mkdir(blocked));
+    EXPECT_EQ(SaveEditSurface(BlankEditSurface(), blocked).message(),
+              QStringLiteral("Cannot create file ") + blocked);
+}
+
+} // namespace
