@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/ComposeCommand.h"
+#include "cli/FontsCommand.h"
 #include "cli/ProjectCommands.h"
 
 #include <QGuiApplication>
@@ -17,6 +18,7 @@ const CliCommand commands[] = {
     {"dots", "one frame of a project file as text, '#' lit and '.' dark", RunDots},
     {"render", "one frame of a project file drawn as the preview draws it, to PNG", RunRender},
     {"convert", "a project file in either format saved in the current one", RunConvert},
+    {"fonts", "the seven bitmap font files drawn from installed faces", RunFonts},
 };
 
 // The command line answers on standard output and with one line of its own on standard error; Qt's

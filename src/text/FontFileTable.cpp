@@ -52,6 +52,11 @@ std::int64_t FontFileEntry::recordOffset(int n) const
     return std::int64_t{recordBytes()} * (n - indexBias) + start;
 }
 
+std::span<const FontFileEntry> FontFiles()
+{
+    return fontFiles;
+}
+
 const FontFileEntry *FontFileForLabel(FontSelector selector, const QString &label)
 {
     for (const FontFileEntry &entry : fontFiles) {

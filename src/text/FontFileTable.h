@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <span>
 
 // The bitmap font files the editor knows each stand for one entry of a font size selector. They are
 // looked up in WorkDir; an entry is offered only while its file can be opened.
@@ -34,6 +35,9 @@ struct FontFileEntry {
     // Byte offset of Big5 glyph n (n >= 1) from the start of the file.
     std::int64_t recordOffset(int n) const;
 };
+
+// The seven files, in the order their entries are appended to the selectors.
+std::span<const FontFileEntry> FontFiles();
 
 // The file a selector entry stands for, or none when the label names no file of that selector
 // (labels are compared exactly: case and blanks count).
