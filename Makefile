@@ -40,5 +40,11 @@ bench: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
+# Takes the user guide's pictures (docs/images) from the real windows, off screen.
+screenshots: deps
+	$(CONFIGURE) -B $(BUILD)
+	cmake --build $(BUILD) -j$(JOBS) --target velmora-screenshots velmora-data
+	$(BUILD)/tools/velmora-screenshots docs/images $(BUILD)/packaging/fonts
+
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -1,3 +1,4 @@
+#include "app/LedArtwork.h"
 #include "app/QtPromptSeam.h"
 #include "app/TFmVelmora.h"
 #include "app/TfmLOGO.h"
@@ -53,6 +54,8 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setDesktopFileName(QStringLiteral("velmora"));
+    QApplication::setWindowIcon(LedTextPicture(IconText, QSize(256, 256), 256 / IconDots));
     InstallFaceSubstitutes();
 
     auto splash = std::make_unique<TfmLOGO>();
