@@ -118,7 +118,7 @@ TEST_F(FontsCommand, DigitsFillTheirCellsWithADarkColumnOnEitherSide)
     }
 }
 
-TEST_F(FontsCommand, AFaceThatIsNotInstalledWritesNothing)
+TEST(FontsCommandFaces, AFaceThatIsNotInstalledWritesNothing)
 {
     QTemporaryDir empty;
     const CliRun run = RunCli({"fonts", "--out", empty.path(), "--face-kai", "No Such Face 123"});
