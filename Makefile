@@ -5,7 +5,7 @@ SANITIZE_BUILD ?= build-sanitize
 JOBS ?= 2
 CONFIGURE = cmake -S . -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps build run test test-plain test-sanitize bench clean
+.PHONY: deps build run test test-plain test-sanitize bench package screenshots clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -35,6 +35,16 @@ test-sanitize: deps
 # Runs the benchmarks; each prints its ratios against a naive reference measured in the same run.
 bench: build
 	for program in $(BUILD)/bench/bench_*; do "$$program"; done
+
+# Builds the Debian package $(BUILD)/velmora_VERSION_ARCH.deb; install it with apt install ./FILE.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# Takes the user guide's pictures (docs/images) from the real windows, off screen.
+screenshots: deps
+	$(CONFIGURE) -B $(BUILD)
+	cmake --build $(BUILD) -j$(JOBS) --target velmora-screenshots velmora-data
+	$(BUILD)/tools/velmora-screenshots docs/images $(BUILD)/packaging/fonts
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

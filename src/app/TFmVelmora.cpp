@@ -145,8 +145,9 @@ void TFmVelmora::FormShow()
 
 void TFmVelmora::rebuildFontSelectors()
 {
-    RebuildSelector(*TextEdit->ComboBox1, ChineseSelectorEntries(model_.WorkDir));
-    RebuildSelector(*TextEdit->ComboBox3, NumberSelectorEntries(model_.WorkDir));
+    const FontFolders folders(model_.WorkDir, installedFontDir_);
+    RebuildSelector(*TextEdit->ComboBox1, ChineseSelectorEntries(folders));
+    RebuildSelector(*TextEdit->ComboBox3, NumberSelectorEntries(folders));
     const QSignalBlocker quiet(TextEdit->ComboBox2);
     TextEdit->ComboBox2->setCurrentIndex(0);
 }

@@ -3,6 +3,7 @@
 #include "preview/PreviewEditor.h"
 #include "list/FrameListOps.h"
 #include "model/ProjectModel.h"
+#include "io/ProjectFile.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -53,6 +54,13 @@ public:
     void attachDialogs(const DialogForms &dialogs) { dialogs_ = dialogs; }
 
     const ProjectModel &project() const { return model_; }
+
+    // The installed data folder that font files absent from WorkDir are taken from; none unless set.
+    void setInstalledFontFolder(const QString &folder) { installedFontDir_ = folder; }
+
+    // A project file named when the editor was started: opened as Open opens a chosen file, in the
+    // format its extension says; a refused file gives its message and the project stays.
+    void openProjectFile(const QString &path);
 
     // The start-up state, set when the window is first shown; opening a damaged project file runs it
     // again to put back the start-up project.
@@ -169,6 +177,7 @@ private:
     // New: the setup dialog, then an empty project for the sign chosen there.
     void FileNew1Execute();
     void FileOpen1Execute();
+    void openProject(const QString &path, ProjectFormat format);
     // Answers whether the project was written.
     bool FileSave1Execute();
     void Button1Click();
@@ -228,4 +237,5 @@ private:
     bool firstShowDone_ = false;
     int openFilterIndex_ = 0;
     LinePlayer *player_ = nullptr;
+    QString installedFontDir_;
 };

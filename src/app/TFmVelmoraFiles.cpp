@@ -54,13 +54,23 @@ void TFmVelmora::FileOpen1Execute()
     if (!choice) {
         return;
     }
-    const CheckedProjectFile read = ReadProjectFile(choice->path, FormatOfFilter(choice->filterIndex), {});
+    openProject(choice->path, FormatOfFilter(choice->filterIndex));
+}
+
+void TFmVelmora::openProjectFile(const QString &path)
+{
+    openProject(path, FormatOfExtension(path));
+}
+
+void TFmVelmora::openProject(const QString &path, ProjectFormat format)
+{
+    const CheckedProjectFile read = ReadProjectFile(path, format, {});
     if (!read.result.ok()) {
         prompts_.showMessage(read.result.message());
         return;
     }
-    OpenProject(model_, read.file, choice->path);
-    setWindowTitle(CaptionFor(choice->path));
+    OpenProject(model_, read.file, path);
+    setWindowTitle(CaptionFor(path));
     StatusBar1[1]->setText(SignSizePanelText(model_));
     StatusBar1[2]->setText(read.file.modules ? ModulePanelText(model_) : QString());
     UpdateViewSize();

@@ -123,6 +123,7 @@ void TFmVelmora::btnTextUpClick()
     request.chinese = {page.ComboBox1->isEnabled(), page.ComboBox1->currentText()};
     request.number = {page.ComboBox3->isEnabled(), page.ComboBox3->currentText()};
     request.workDir = model_.WorkDir;
+    request.installedFontDir = installedFontDir_;
     request.widthDot = model_.WidthDot;
     request.heightDot = model_.HeightDot;
     request.font = model_.Text.TextFont;

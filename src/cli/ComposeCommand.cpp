@@ -8,6 +8,7 @@
 #include "text/TextComposer.h"
 #include "text/TextFontRules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cstdio>
@@ -76,7 +77,9 @@ void AddOptions(QCommandLineParser &parser)
          QStringLiteral("A size selector entry, or 'other' (default: \"5  X  7\")."),
          QStringLiteral("ENTRY")},
         {QStringLiteral("font-dir"),
-         QStringLiteral("The folder of the font files (default: the current one)."), QStringLiteral("DIR")},
+         QStringLiteral("The one folder of the font files (default: the current one, then the installed "
+                        "data folder)."),
+         QStringLiteral("DIR")},
         {QStringLiteral("width"), QStringLiteral("The sign's width in dots, 1 to 1024 (default 192)."),
          QStringLiteral("DOTS")},
         {QStringLiteral("height"), QStringLiteral("The sign's height in dots, 1 to 256 (default 24)."),
@@ -138,8 +141,14 @@ std::optional<TextRequest> RequestOf(const QCommandLineParser &parser, QString &
     request.text = parser.value(QStringLiteral("text"));
     request.chinese = {option == ScriptOption::Chinese, source};
     request.number = {option == ScriptOption::Number, source};
-    request.workDir = parser.isSet(QStringLiteral("font-dir")) ? parser.value(QStringLiteral("font-dir"))
-                                                               : QDir::currentPath();
+    // --font-dir names the one folder to look in; without it the current folder comes first and the
+    // installed data folder after it, as in the editor.
+    if (parser.isSet(QStringLiteral("font-dir"))) {
+        request.workDir = parser.value(QStringLiteral("font-dir"));
+    } else {
+        request.workDir = QDir::currentPath();
+        request.installedFontDir = InstalledFontFolder(QCoreApplication::applicationDirPath());
+    }
     request.widthDot = *width;
     request.heightDot = *height;
     request.font = text.TextFont;

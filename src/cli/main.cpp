@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/ComposeCommand.h"
+#include "cli/FontsCommand.h"
 #include "cli/ProjectCommands.h"
 
 #include <QGuiApplication>
@@ -18,6 +19,7 @@ const CliCommand commands[] = {
     {"render", "one frame of a project file drawn as the preview draws it, to PNG", RunRender},
     {"convert", "a project file in either format saved in the current one", RunConvert},
     {"new", "the empty project the editor's New makes for a given sign, saved", RunNew},
+    {"fonts", "the seven bitmap font files drawn from installed faces", RunFonts},
 };
 
 // The command line answers on standard output and with one line of its own on standard error; Qt's

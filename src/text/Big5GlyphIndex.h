@@ -6,3 +6,6 @@
 // from 5402, so the tail of lead 0xC6 (trail 0xA1..0xFE) shares its indices with the first 94 pairs of
 // lead 0xC9 and shows the same glyphs.
 int Big5GlyphIndex(unsigned char lead, unsigned char trail);
+
+// The highest index, that of the pair (0xF9, 0xFE): the Chinese files hold the glyphs 1 to this one.
+inline constexpr int HighestGlyphIndex = 13094;

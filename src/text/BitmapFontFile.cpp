@@ -8,10 +8,10 @@ constexpr int largestRecordBytes = GlyphDots::MaxWidth * GlyphDots::MaxWidth / 8
 
 } // namespace
 
-bool BitmapFontFile::open(const QString &workDir, const FontFileEntry &entry)
+bool BitmapFontFile::open(const FontFolders &folders, const FontFileEntry &entry)
 {
     entry_ = &entry;
-    file_.setFileName(FontFilePath(workDir, entry.fileName));
+    file_.setFileName(folders.pathOf(entry.fileName));
     return file_.open(QIODevice::ReadOnly);
 }
 

@@ -9,8 +9,8 @@
 // each character's record is read from it by its glyph index.
 class BitmapFontFile {
 public:
-    // Opens WorkDir's copy of the file; false when it cannot be read.
-    bool open(const QString &workDir, const FontFileEntry &entry);
+    // Opens the file where the folders find it; false when it cannot be read.
+    bool open(const FontFolders &folders, const FontFileEntry &entry);
 
     // Glyph n (n >= 1): its record decoded row by row from the top, each row's bytes from the left, most
     // significant bit leftmost. Bytes that lie beyond the end of the file leave their dots dark.

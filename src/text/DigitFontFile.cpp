@@ -49,11 +49,11 @@ std::optional<bool> IsAboveZero(const QByteArray &token)
 
 } // namespace
 
-bool DigitFontFile::open(const QString &workDir, const FontFileEntry &entry)
+bool DigitFontFile::open(const FontFolders &folders, const FontFileEntry &entry)
 {
     entry_ = &entry;
     lit_.clear();
-    QFile file(FontFilePath(workDir, entry.fileName));
+    QFile file(folders.pathOf(entry.fileName));
     if (!file.open(QIODevice::ReadOnly)) {
         return false;
     }

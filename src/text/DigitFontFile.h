@@ -10,10 +10,10 @@
 // A value above 0 is a lit dot.
 class DigitFontFile {
 public:
-    // Reads WorkDir's copy of the file, at most the ten blocks and never further; false when it cannot
+    // Reads the file where the folders find it, at most the ten blocks and never further; false when it cannot
     // be read. Reading stops at the end of the file or at the first token that is not a decimal
     // integer: the values from there on are missing.
-    bool open(const QString &workDir, const FontFileEntry &entry);
+    bool open(const FontFolders &folders, const FontFileEntry &entry);
 
     // The glyph of digit d (0 to 9); its missing values are dark.
     GlyphDots glyph(int d) const;

@@ -34,10 +34,10 @@ bool CanOpenForReading(const QString &path)
     return file.open(QIODevice::ReadOnly);
 }
 
-QStringList SelectorEntries(QStringList fixedEntries, FontSelector selector, const QString &workDir)
+QStringList SelectorEntries(QStringList fixedEntries, FontSelector selector, const FontFolders &folders)
 {
     for (const FontFileEntry &entry : fontFiles) {
-        if (entry.selector == selector && CanOpenForReading(FontFilePath(workDir, entry.fileName))) {
+        if (entry.selector == selector && CanOpenForReading(folders.pathOf(entry.fileName))) {
             fixedEntries.append(QString::fromUtf8(entry.label));
         }
     }
@@ -50,6 +50,11 @@ std::int64_t FontFileEntry::recordOffset(int n) const
 {
     const std::int64_t start = n > splitIndex ? laterOffset : firstOffset;
     return std::int64_t{recordBytes()} * (n - indexBias) + start;
+}
+
+std::span<const FontFileEntry> FontFiles()
+{
+    return fontFiles;
 }
 
 const FontFileEntry *FontFileForLabel(FontSelector selector, const QString &label)
@@ -67,6 +72,21 @@ QString FontFilePath(const QString &workDir, const char *fileName)
     return workDir + QDir::separator() + QString::fromLatin1(fileName);
 }
 
+QString FontFolders::pathOf(const char *fileName) const
+{
+    const QString own = FontFilePath(workDir, fileName);
+    if (installed.isEmpty() || CanOpenForReading(own)) {
+        return own;
+    }
+    const QString shared = FontFilePath(installed, fileName);
+    return CanOpenForReading(shared) ? shared : own;
+}
+
+QString InstalledFontFolder(const QString &programDir)
+{
+    return QDir::cleanPath(programDir + QStringLiteral("/../share/velmora/fonts"));
+}
+
 QStringList ChineseSizeEntries()
 {
     return {QStringLiteral("16 X 16"), QStringLiteral("24 X 24"), QStringLiteral("32 X 32"),
@@ -79,9 +99,9 @@ QStringList NumberSizeEntries()
             QStringLiteral("48 Pixel(H)")};
 }
 
-QStringList ChineseSelectorEntries(const QString &workDir)
+QStringList ChineseSelectorEntries(const FontFolders &folders)
 {
-    return SelectorEntries(ChineseSizeEntries(), FontSelector::Chinese, workDir);
+    return SelectorEntries(ChineseSizeEntries(), FontSelector::Chinese, folders);
 }
 
 QStringList EnglishSelectorEntries()
@@ -90,7 +110,7 @@ QStringList EnglishSelectorEntries()
             QStringLiteral("21 X 31")};
 }
 
-QStringList NumberSelectorEntries(const QString &workDir)
+QStringList NumberSelectorEntries(const FontFolders &folders)
 {
-    return SelectorEntries(NumberSizeEntries(), FontSelector::Number, workDir);
+    return SelectorEntries(NumberSizeEntries(), FontSelector::Number, folders);
 }

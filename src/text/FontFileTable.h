@@ -4,9 +4,11 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <span>
 
 // The bitmap font files the editor knows each stand for one entry of a font size selector. They are
-// looked up in WorkDir; an entry is offered only while its file can be opened.
+// looked up in WorkDir, then in the installed data folder; an entry is offered only while its file can be
+// opened.
 
 enum class FontSelector { Chinese, Number };
 
@@ -35,6 +37,9 @@ struct FontFileEntry {
     std::int64_t recordOffset(int n) const;
 };
 
+// The seven files, in the order their entries are appended to the selectors.
+std::span<const FontFileEntry> FontFiles();
+
 // The file a selector entry stands for, or none when the label names no file of that selector
 // (labels are compared exactly: case and blanks count).
 const FontFileEntry *FontFileForLabel(FontSelector selector, const QString &label);
@@ -42,12 +47,32 @@ const FontFileEntry *FontFileForLabel(FontSelector selector, const QString &labe
 // WorkDir followed by the platform's separator and the file name, exactly as written.
 QString FontFilePath(const QString &workDir, const char *fileName);
 
+// Where the font files are looked for: WorkDir, then the installed data folder (none when empty). A file
+// that opens in WorkDir wins; a file absent from there is taken from the installed folder, so the entries
+// are offered wherever the editor starts. One folder converts to folders without an installed one.
+struct FontFolders {
+    FontFolders(const QString &workDir, const QString &installed = {})
+        : workDir(workDir), installed(installed)
+    {
+    }
+
+    // The first of the two copies of the file that can be opened, else WorkDir's (which then cannot).
+    QString pathOf(const char *fileName) const;
+
+    QString workDir;
+    QString installed;
+};
+
+// The installed data folder of the font files beside a program in `programDir`: <prefix>/share/velmora/fonts
+// for a program in <prefix>/bin.
+QString InstalledFontFolder(const QString &programDir);
+
 // The system-font sizes each selector starts with; the size tables give their point sizes in this order.
 QStringList ChineseSizeEntries();
 QStringList NumberSizeEntries();
 
 // The lists of ComboBox1 (Chinese sizes and font files), ComboBox2 (English sizes, fixed) and ComboBox3
 // (number sizes and digit files): the four system-font sizes, then the file entries whose files open.
-QStringList ChineseSelectorEntries(const QString &workDir);
+QStringList ChineseSelectorEntries(const FontFolders &folders);
 QStringList EnglishSelectorEntries();
-QStringList NumberSelectorEntries(const QString &workDir);
+QStringList NumberSelectorEntries(const FontFolders &folders);

@@ -27,7 +27,7 @@ void PutGlyph(const GlyphDots &glyph, int left, bool withDark, DotPlane &out)
 bool ComposeBig5(const TextRequest &request, const FontFileEntry &entry, DotPlane &out)
 {
     BitmapFontFile file;
-    if (!file.open(request.workDir, entry)) {
+    if (!file.open({request.workDir, request.installedFontDir}, entry)) {
         return false;
     }
     const QByteArray bytes = Big5Bytes(request.text);
@@ -46,7 +46,7 @@ bool ComposeBig5(const TextRequest &request, const FontFileEntry &entry, DotPlan
 bool ComposeDigits(const TextRequest &request, const FontFileEntry &entry, DotPlane &out)
 {
     DigitFontFile file;
-    if (!file.open(request.workDir, entry)) {
+    if (!file.open({request.workDir, request.installedFontDir}, entry)) {
         return false;
     }
     int cell = 0;

@@ -18,6 +18,7 @@ struct TextRequest {
     SelectorState chinese; // ComboBox1
     SelectorState number;  // ComboBox3
     QString workDir;
+    QString installedFontDir; // where a font file absent from workDir is looked for; none when empty
     int widthDot = 0;
     int heightDot = 0;
     QFont font;   // the text font, for the system-font path

@@ -27,6 +27,7 @@ protected:
         previousDir = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(fontDir.path()));
         forms = std::make_unique<VelmoraForms>(prompts);
+        window().setInstalledFontFolder(installedFontDir);
         window().resize(1280, 900);
         window().show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
@@ -40,6 +41,7 @@ protected:
 
     QTemporaryDir fontDir;
     QString previousDir;
+    QString installedFontDir; // none unless a test sets it before startIn
     ScriptedPrompts prompts;
     std::unique_ptr<VelmoraForms> forms;
 };

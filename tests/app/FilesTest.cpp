@@ -80,6 +80,23 @@ TEST_F(FilesWindow, OpenReplacesTheProjectAndShowsItsGeometry)
     EXPECT_EQ(project().FrameDots.at(1, 95, 15), 1);
 }
 
+TEST_F(FilesWindow, AFileNamedAtStartOpensByItsExtensionAndARefusedOneLeavesTheProject)
+{
+    WriteFileBytes(path("text.nkv"), "8 8 1\n");
+    window().openProjectFile(path("text.nkv"));
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].startsWith("Cannot load '" + path("text.nkv") + "'"));
+    EXPECT_EQ(window().windowTitle(), "Velmora");
+    EXPECT_EQ(project().WidthDot, 192);
+
+    window().openProjectFile(olderFile("old.kvf"));
+    EXPECT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(window().windowTitle(), "Velmora - " + path("old.kvf"));
+    EXPECT_EQ(project().WidthDot, 8);
+    EXPECT_EQ(rows(), 2);
+    EXPECT_TRUE(prompts.fileDialogs.empty());
+}
+
 TEST_F(FilesWindow, TheChosenFileTypeDecidesTheFormatAndIsKeptForTheNextOpen)
 {
     prompts.queueFile({olderFile("old.kvf"), 1});

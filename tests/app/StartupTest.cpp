@@ -152,6 +152,23 @@ TEST_F(EditorFixture, OffersTheFontFilesOfTheDirectoryCurrentAtFirstShow)
               QStringList({"16 Pixel(H)", "24 Pixel(H)", "32 Pixel(H)", "48 Pixel(H)", "24 Pixel(KV)"}));
 }
 
+TEST_F(EditorFixture, FontFilesAbsentFromTheStartFolderAreOfferedFromTheInstalledOneInTheSameOrder)
+{
+    QTemporaryDir installed;
+    ASSERT_TRUE(installed.isValid());
+    for (const char *name : {"TS-16.15", "STDFONT.24K", "Number24.24"}) {
+        QFile file(installed.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    installedFontDir = installed.path();
+    startIn({"STDFONT.24", "Number32.32"});
+    const TextEditPage &text = *window().TextEdit;
+    EXPECT_EQ(Entries(*text.ComboBox1),
+              QStringList({"16 X 16", "24 X 24", "32 X 32", "48 X 48", "16(TS-16)", "24(明體)", "24(楷書)"}));
+    EXPECT_EQ(Entries(*text.ComboBox3), QStringList({"16 Pixel(H)", "24 Pixel(H)", "32 Pixel(H)",
+                                                     "48 Pixel(H)", "24 Pixel(KV)", "32 Pixel(KV)"}));
+}
+
 TEST_F(EditorFixture, DialogsExistWithTheirCaptionsAndDesignSizes)
 {
     startIn({});

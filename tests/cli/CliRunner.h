@@ -16,14 +16,16 @@ struct CliRun {
     QStringList errLines() const { return err.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 };
 
-// Runs velmora-cli with `arguments` in `workingDir` (the test's own when empty), as a user would.
-inline CliRun RunCli(const QStringList &arguments, const QString &workingDir = {})
+// Runs velmora-cli (the built one unless `program` names a copy) with `arguments` in `workingDir` (the
+// test's own when empty), as a user would.
+inline CliRun RunCli(const QStringList &arguments, const QString &workingDir = {},
+                     const QString &program = QStringLiteral(VELMORA_CLI))
 {
     QProcess process;
     if (!workingDir.isEmpty()) {
         process.setWorkingDirectory(workingDir);
     }
-    process.start(QStringLiteral(VELMORA_CLI), arguments);
+    process.start(program, arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};

@@ -1,6 +1,8 @@
 #include "text/TextComposer.h"
 #include "support/GeneratedFonts.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "CliRunner.h"
@@ -73,6 +75,30 @@ TEST_F(ComposeCommand, DigitFilesSkipLettersAndAMissingFileFallsBackWithANote)
     EXPECT_EQ(fallback.exitCode, 0);
     ASSERT_EQ(fallback.errorLines.size(), 1);
     EXPECT_TRUE(fallback.errorLines[0].contains("Number24.24")) << fallback.errorLines[0].toStdString();
+}
+
+TEST_F(ComposeCommand, WithoutAFontFolderAFileAbsentFromTheCurrentOneComesFromTheInstalledDataFolder)
+{
+    // An installed layout: the program in bin, its font files in share/velmora/fonts.
+    QDir root(dir.path());
+    ASSERT_TRUE(root.mkpath("bin") && root.mkpath("share/velmora/fonts") && root.mkpath("work"));
+    const QString program = root.filePath("bin/velmora-cli");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VELMORA_CLI), program));
+    WriteChineseFont(root.filePath("share/velmora/fonts"), QStringLiteral("TS-16.15"));
+    const QStringList arguments = {"--text", "中", "--source", "16(TS-16)", "--width", "16", "--height", "16"};
+
+    const CliRun installed = RunCli(QStringList{"compose"} + arguments, root.filePath("work"), program);
+    ASSERT_EQ(installed.exitCode, 0) << installed.err.toStdString();
+    EXPECT_TRUE(installed.err.isEmpty()) << installed.err.toStdString();
+    const ComposeRun run{installed.exitCode, installed.outLines(), installed.errLines()};
+    for (int y = 0; y < 16; ++y) {
+        EXPECT_EQ(RowNumber(run, 0, y, 16), 67u + y);
+    }
+
+    const CliRun ownFolder =
+        RunCli(QStringList{"compose", "--font-dir", root.filePath("work")} + arguments, {}, program);
+    EXPECT_EQ(ownFolder.exitCode, 0);
+    EXPECT_TRUE(ownFolder.err.contains("TS-16.15")) << "--font-dir is the one folder looked in";
 }
 
 TEST_F(ComposeCommand, TheSystemFontGivesTheDotsTheEditorComposes)

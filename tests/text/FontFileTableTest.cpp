@@ -66,3 +66,23 @@ TEST(FontSelectorEntriesTest, AFontFolderWithALongPathIsReadWhole)
 }
 
 } // namespace
+
+TEST(FontSelectorEntriesTest, FilesAbsentFromTheStartFolderComeFromTheInstalledOneAndTheStartFolderWins)
+{
+    QTemporaryDir start;
+    QTemporaryDir installed;
+    ASSERT_TRUE(start.isValid() && installed.isValid());
+    CreateFile(start.path(), QStringLiteral("STDFONT.24"));
+    CreateFile(start.path(), QStringLiteral("Number32.32"));
+    for (const char *name : {"STDFONT.24", "TS-16.15", "Number24.24"}) {
+        CreateFile(installed.path(), QString::fromLatin1(name));
+    }
+    const FontFolders folders(start.path(), installed.path());
+    EXPECT_EQ(ChineseSelectorEntries(folders), chineseSizes + QStringList({"16(TS-16)", "24(明體)"}));
+    EXPECT_EQ(NumberSelectorEntries(folders), numberSizes + QStringList({"24 Pixel(KV)", "32 Pixel(KV)"}));
+    EXPECT_EQ(folders.pathOf("STDFONT.24"), FontFilePath(start.path(), "STDFONT.24"));
+    EXPECT_EQ(folders.pathOf("TS-16.15"), FontFilePath(installed.path(), "TS-16.15"));
+    EXPECT_EQ(folders.pathOf("TS2416.BIN"), FontFilePath(start.path(), "TS2416.BIN")) << "found nowhere";
+    EXPECT_EQ(InstalledFontFolder(QStringLiteral("/opt/velmora/bin")),
+              QStringLiteral("/opt/velmora/share/velmora/fonts"));
+}

@@ -59,6 +59,23 @@ TEST_F(TextComposerTest, ChineseGlyphsStandSideBySideFromTheTopLeft)
     EXPECT_EQ(RowNumber(*plane, 0, 16, 32), 0u);
 }
 
+TEST_F(TextComposerTest, AFileAbsentFromTheStartFolderIsReadFromTheInstalledOne)
+{
+    QTemporaryDir installed;
+    ASSERT_TRUE(installed.isValid());
+    WriteChineseFont(installed.path(), QStringLiteral("TS-16.15"));
+    request.installedFontDir = installed.path();
+    useChinese("16(TS-16)");
+    request.text = QStringLiteral("中");
+    ASSERT_NE(ComposeText(request, *plane), nullptr);
+    EXPECT_EQ(RowNumber(*plane, 0, 0, 16), 67u);
+
+    // The start folder's copy wins, even one that holds no glyph.
+    WriteFontFile(dir.path(), QStringLiteral("TS-16.15"), {});
+    ASSERT_NE(ComposeText(request, *plane), nullptr);
+    EXPECT_EQ(litInWindow(), 0);
+}
+
 TEST_F(TextComposerTest, BytesArePairedFromTheFirstOnSoSingleByteCharactersGiveDarkCells)
 {
     WriteChineseFont(dir.path(), QStringLiteral("STDFONT.24"));
