@@ -17,6 +17,7 @@ const CliCommand commands[] = {
     {"dots", "one frame of a project file as text, '#' lit and '.' dark", RunDots},
     {"render", "one frame of a project file drawn as the preview draws it, to PNG", RunRender},
     {"convert", "a project file in either format saved in the current one", RunConvert},
+    {"download", "a project file's lines sent to a sign over a serial device", RunDownloadCommand},
 };
 
 // The command line answers on standard output and with one line of its own on standard error; Qt's
