@@ -80,6 +80,7 @@ TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(paren
     connectFiles();
     connectTools();
     connectTextEdit();
+    connectDownload();
 }
 
 TFmVelmora::~TFmVelmora() = default;

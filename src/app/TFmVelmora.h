@@ -31,6 +31,7 @@ class TfmCOMPort;
 class TfmNote;
 class TfmSecond;
 class TfmStart;
+enum class DownloadVariant;
 
 // The dialogs the main window shows; created after it, in the start-up order.
 struct DialogForms {
@@ -179,6 +180,12 @@ private:
     void ScrollBar2Change();
     void BusImageResized();
 
+    // The downloads: "Download" (every line) and the hidden "One" (a single line).
+    void connectDownload();
+    void BitBtn3Click();
+    void BitBtn1Click();
+    void runDownload(DownloadVariant variant);
+
     // The "Text Edit" page: text upload, the script options, the size selectors, the style boxes and the
     // font button.
     void connectTextEdit();
@@ -204,4 +211,7 @@ private:
     PreviewEditor editor_{model_};
     bool firstShowDone_ = false;
     int openFilterIndex_ = 0;
+    // A download is running; closing the window waits for its end.
+    bool downloading_ = false;
+    bool closeWhenDownloadEnds_ = false;
 };
