@@ -53,9 +53,9 @@ bool QtPromptSeam::askOkCancel(const QString &text)
 
 SaveAnswer QtPromptSeam::askYesNoCancel(const QString &text)
 {
-    const auto answer =
-        QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), text,
-                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const auto answer = QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), text,
+                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                             QMessageBox::Yes);
     switch (answer) {
     case QMessageBox::Yes:
         return SaveAnswer::Yes;

@@ -102,6 +102,31 @@ TEST_F(DownloadWindow, CancelledOrUnopenedPortSendsNothing)
     EXPECT_EQ(prompts.warnings, QStringList({"Open COM Port Error"}));
     EXPECT_EQ(window().ProgressBar1->value(), 0);
     EXPECT_TRUE(window().isEnabled());
+
+    // The single-line download asks for the line; a line whose last bytes fill no whole packet is named
+    // first, and declining sends nothing.
+    auto model = std::make_unique<ProjectModel>();
+    SetUpLines(*model, {1, 1});
+    model->LedNumber = 5;
+    model->WidthDot = 120;
+    openProject(*model);
+    answerPortDialog([](TfmCOMPort &shown) {
+        EXPECT_TRUE(shown.Edit1->isEnabled());
+        shown.Edit1->setText(QStringLiteral("7"));
+        EXPECT_EQ(shown.Edit1->text(), "2");
+        shown.ComboBox1->setCurrentIndex(1);
+        shown.Button1->click();
+    });
+    prompts.queueOkCancel(false);
+    // The "One" button is hidden, out of the operator's reach, and the tool bar keeps it disabled; the
+    // test presses it all the same.
+    window().BitBtn1->setEnabled(true);
+    window().BitBtn1->click();
+    ASSERT_EQ(prompts.questions.size(), 1);
+    EXPECT_EQ(prompts.questions.last(),
+              "Only whole packets of 32 dot bytes are sent, so the sign will not get\n"
+              "line 2: the last 8 of its 360 dot bytes.\n\nDownload anyway?");
+    EXPECT_EQ(prompts.warnings.size(), 1);
 }
 
 TEST_F(DownloadWindow, FullDownloadReachesTheSignWithProgressAndTheWindowDisabled)
