@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -148,7 +149,15 @@ TEST_F(DownloadWindow, FullDownloadReachesTheSignWithProgressAndTheWindowDisable
         highestProgress = std::max(highestProgress, value);
         disabledWhileSending = disabledWhileSending || (value > 0 && !window().isEnabled());
     });
+    // Closing the window during the transfer waits for its end; then the usual save question comes.
+    bool openAfterCloseDuringTransfer = false;
+    QTimer::singleShot(1000, &window(), [&] {
+        window().close();
+        openAfterCloseDuringTransfer = window().isVisible() && prompts.questions.isEmpty();
+    });
     window().BitBtn3->click();
+    EXPECT_TRUE(openAfterCloseDuringTransfer);
+    EXPECT_EQ(prompts.questions, QStringList({"Do you want to save the change ?"}));
 
     EXPECT_EQ(sign.finish(), "line 1: board 1, 1 frame(s), 18 of 18 packets\n"
                              "line 2: board 2, 2 frame(s), 36 of 36 packets\nend\n");
