@@ -62,12 +62,20 @@ void TfmCOMPort::FormShow()
     OKPressed = false;
 }
 
-void TfmCOMPort::Edit1Change()
+std::optional<int> TfmCOMPort::typedLine()
 {
     const QString text = Edit1->text();
     const std::optional<int> value = ParseDecimalInt32(QStringView(text));
     if (!value) {
         prompts_.showMessage(NotAnIntegerMessage(text));
+    }
+    return value;
+}
+
+void TfmCOMPort::Edit1Change()
+{
+    const std::optional<int> value = typedLine();
+    if (!value) {
         return;
     }
     // A list always has line 1, so the field never swings between "0" and "1".
@@ -81,10 +89,8 @@ void TfmCOMPort::Edit1Change()
 
 void TfmCOMPort::Button1Click()
 {
-    const QString text = Edit1->text();
-    const std::optional<int> value = ParseDecimalInt32(QStringView(text));
+    const std::optional<int> value = typedLine();
     if (!value) {
-        prompts_.showMessage(NotAnIntegerMessage(text));
         return;
     }
     LineNumber = *value;

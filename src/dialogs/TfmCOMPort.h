@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class PromptSeam;
 class QComboBox;
 class QLabel;
@@ -36,6 +38,8 @@ protected:
 
 private:
     void FormShow();
+    // The "Line :" text as an integer; when it is none, the conversion message has been shown.
+    std::optional<int> typedLine();
     void Edit1Change();
     void Button1Click();
     void Button2Click();

@@ -12,6 +12,25 @@ Bytes Hex(std::initializer_list<int> values)
     return Bytes(values.begin(), values.end());
 }
 
+// "E", 0xAA up to the last byte, 0xFE.
+Bytes EndPacketOf(std::size_t length)
+{
+    Bytes end(length, 0xAA);
+    end.front() = 'E';
+    end.back() = 0xFE;
+    return end;
+}
+
+// The pauses of a one-line download: 5 s for the header, `pauseMs` after each data packet, 120 ms after
+// the end packet.
+std::vector<int> HeaderThenPackets(int packets, int pauseMs)
+{
+    std::vector<int> pauses = {5000};
+    pauses.insert(pauses.end(), static_cast<std::size_t>(packets), pauseMs);
+    pauses.push_back(120);
+    return pauses;
+}
+
 class DownloadProtocolTest : public ::testing::Test {
 protected:
     DownloadOutcome download(DownloadVariant variant = DownloadVariant::Full, int lineNumber = 1)
@@ -65,15 +84,8 @@ TEST_F(DownloadProtocolTest, StartupSignTravelsAsTheWorkedExample)
         EXPECT_EQ(sign.packets[number], expected) << "data packet " << number;
         EXPECT_EQ(sign.readLimits[number], 256);
     }
-    Bytes end(36, 0xAA);
-    end.front() = 'E';
-    end.back() = 0xFE;
-    EXPECT_EQ(sign.packets.back(), end);
-
-    std::vector<int> pauses = {5000};
-    pauses.insert(pauses.end(), 18, 20);
-    pauses.push_back(120);
-    EXPECT_EQ(pace.pauses, pauses);
+    EXPECT_EQ(sign.packets.back(), EndPacketOf(36));
+    EXPECT_EQ(pace.pauses, HeaderThenPackets(18, 20));
     EXPECT_EQ(pace.dots, 192 * 24);
     EXPECT_TRUE(pace.warnings.isEmpty() && pace.messages.isEmpty());
 }
@@ -190,13 +202,8 @@ TEST_F(DownloadProtocolTest, SingleLineVariantSendsShortPacketsAt9600Baud)
         EXPECT_EQ(packet[1], number);
         EXPECT_EQ(packet[34], 0xFE);
     }
-    Bytes end(35, 0xAA);
-    end.front() = 'E';
-    end.back() = 0xFE;
-    EXPECT_EQ(sign.packets.back(), end);
-    std::vector<int> pauses = {5000};
-    pauses.insert(pauses.end(), 19, 120);
-    EXPECT_EQ(pace.pauses, pauses);
+    EXPECT_EQ(sign.packets.back(), EndPacketOf(35));
+    EXPECT_EQ(pace.pauses, HeaderThenPackets(18, 120));
 }
 
 } // namespace
