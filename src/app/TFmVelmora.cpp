@@ -78,9 +78,9 @@ TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(paren
     buildStatusBar();
     connectFrameList();
     connectFiles();
+    connectDownload();
     connectTools();
     connectTextEdit();
-    connectDownload();
 }
 
 TFmVelmora::~TFmVelmora() = default;

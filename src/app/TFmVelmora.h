@@ -163,6 +163,11 @@ private:
     void btnCopyClick();
     void btnCutClick();
     void btnPostClick();
+    // The downloads: "Download" (every line) and the hidden "One" (a single line).
+    void connectDownload();
+    void BitBtn3Click();
+    void BitBtn1Click();
+    void runDownload(DownloadVariant variant);
     void FileExit1Execute();
     void FileOpen1Execute();
     // Answers whether the project was written.
@@ -179,12 +184,6 @@ private:
     void ScrollBar1Change();
     void ScrollBar2Change();
     void BusImageResized();
-
-    // The downloads: "Download" (every line) and the hidden "One" (a single line).
-    void connectDownload();
-    void BitBtn3Click();
-    void BitBtn1Click();
-    void runDownload(DownloadVariant variant);
 
     // The "Text Edit" page: text upload, the script options, the size selectors, the style boxes and the
     // font button.
@@ -209,9 +208,9 @@ private:
     // control, told of that, never asks a destroyed model for its cells while the window is torn down.
     std::unique_ptr<FrameListModel> frameList_;
     PreviewEditor editor_{model_};
-    bool firstShowDone_ = false;
-    int openFilterIndex_ = 0;
     // A download is running; closing the window waits for its end.
     bool downloading_ = false;
     bool closeWhenDownloadEnds_ = false;
+    bool firstShowDone_ = false;
+    int openFilterIndex_ = 0;
 };

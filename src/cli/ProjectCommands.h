@@ -8,4 +8,3 @@ int RunInfo(const QStringList &arguments);
 int RunDots(const QStringList &arguments);
 int RunRender(const QStringList &arguments);
 int RunConvert(const QStringList &arguments);
-int RunDownloadCommand(const QStringList &arguments);

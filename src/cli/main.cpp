@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/ComposeCommand.h"
+#include "cli/DownloadCommand.h"
 #include "cli/ProjectCommands.h"
 
 #include <QGuiApplication>
@@ -16,8 +17,8 @@ const CliCommand commands[] = {
     {"info", "a project file's sign, module colours and frame list", RunInfo},
     {"dots", "one frame of a project file as text, '#' lit and '.' dark", RunDots},
     {"render", "one frame of a project file drawn as the preview draws it, to PNG", RunRender},
-    {"convert", "a project file in either format saved in the current one", RunConvert},
     {"download", "a project file's lines sent to a sign over a serial device", RunDownloadCommand},
+    {"convert", "a project file in either format saved in the current one", RunConvert},
 };
 
 // The command line answers on standard output and with one line of its own on standard error; Qt's
