@@ -98,4 +98,18 @@ TEST_F(DownloadToSignTest, ASignThatHangsUpMidLineFailsTheDownload)
     EXPECT_EQ(sign.finish(), "hung up after 5 packets\n");
 }
 
+TEST_F(DownloadToSignTest, MistakesEndWithOneLineAndNothingSent)
+{
+    EXPECT_TRUE(RunCli({"download", "--help"}).out.startsWith("Usage: velmora-cli download "));
+    const CliRun noPort = RunCli({"download", projectPath});
+    EXPECT_EQ(noPort.exitCode, 1);
+    EXPECT_EQ(noPort.errLines(), QStringList({"velmora-cli download: --port DEVICE is required"}));
+    const CliRun noLine = RunCli({"download", projectPath, "--port", "/nonexistent/tty", "--line", "4"});
+    EXPECT_EQ(noLine.errLines(),
+              QStringList({"velmora-cli download: --line must be a line of the list, 1 .. 3"}));
+    const CliRun noDevice = RunCli({"download", projectPath, "--port", "/nonexistent/tty", "--line", "3"});
+    EXPECT_EQ(noDevice.exitCode, 1);
+    EXPECT_EQ(noDevice.errLines(), QStringList({"velmora-cli download: Open COM Port Error"}));
+}
+
 } // namespace
