@@ -2,7 +2,7 @@
 
 #include "app/PromptSeam.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEventLoop>
 #include <QProgressBar>
 #include <QTimer>
@@ -11,19 +11,55 @@ namespace {
 
 constexpr qint64 EventIntervalMs = 5;
 
+bool IsOperatorInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::ContextMenu:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
+// While no modal box is up, every piece of the operator's input is dropped; a box shown by the download
+// takes its input, and Qt's modality keeps it from the windows behind.
+class WindowDownloadPace::InputSwallower final : public QObject {
+public:
+    InputSwallower() { QApplication::instance()->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return IsOperatorInput(event->type()) && !QApplication::activeModalWidget();
+    }
+};
+
 WindowDownloadPace::WindowDownloadPace(PromptSeam &prompts, QProgressBar *progress)
-    : prompts_(prompts), progress_(progress)
+    : prompts_(prompts), swallower_(std::make_unique<InputSwallower>()), progress_(progress)
 {
     clock_.start();
 }
+
+WindowDownloadPace::~WindowDownloadPace() = default;
 
 void WindowDownloadPace::pause(int ms)
 {
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    loop.exec();
     eventsProcessedAt_ = clock_.elapsed();
 }
 
@@ -36,7 +72,7 @@ void WindowDownloadPace::dotWalked(qint64 total)
     const qint64 now = clock_.elapsed();
     if (now - eventsProcessedAt_ >= EventIntervalMs) {
         eventsProcessedAt_ = now;
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QApplication::processEvents();
     }
 }
 

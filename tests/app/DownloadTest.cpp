@@ -1,5 +1,6 @@
 #include "EditorFixture.h"
 
+#include "app/WindowDownloadPace.h"
 #include "dialogs/TfmCOMPort.h"
 #include "io/ProjectFiles.h"
 #include "support/LineProjects.h"
@@ -166,6 +167,19 @@ TEST_F(DownloadWindow, FullDownloadReachesTheSignWithProgressAndTheWindowDisable
     EXPECT_TRUE(disabledWhileSending);
     EXPECT_EQ(window().ProgressBar1->value(), 0);
     EXPECT_TRUE(window().isEnabled());
+}
+
+TEST_F(DownloadWindow, InputDuringATransferIsDroppedNotReplayedAfterIt)
+{
+    {
+        WindowDownloadPace pace(prompts, nullptr);
+        QTimer::singleShot(20, &window(), [this] { QTest::mouseClick(window().btnAdd, Qt::LeftButton); });
+        pace.pause(100);
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(window().project().FrameCount, 1);
+    QTest::mouseClick(window().btnAdd, Qt::LeftButton);
+    EXPECT_EQ(window().project().FrameCount, 2);
 }
 
 } // namespace
