@@ -1,8 +1,7 @@
 // velmora-cli download: a project sent to a sign over a serial device, as the editor's "Download" (or,
 // with --line, its single-line "One") sends it.
-#include "cli/DownloadCommand.h"
-
 #include "cli/CommandLineProject.h"
+#include "cli/ProjectCommands.h"
 #include "download/DownloadPace.h"
 #include "download/DownloadProtocol.h"
 #include "download/QtSerialPorts.h"

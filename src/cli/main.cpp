@@ -1,6 +1,5 @@
 #include "cli/CliCommand.h"
 #include "cli/ComposeCommand.h"
-#include "cli/DownloadCommand.h"
 #include "cli/ProjectCommands.h"
 
 #include <QGuiApplication>
