@@ -38,6 +38,12 @@ public:
     // A plain message to the operator (a refused operation, a limit), closed with OK.
     virtual void showMessage(const QString &text) = 0;
 
+    // A box captioned "Warning" with an exclamation mark and OK (the serial download's failures).
+    virtual void showWarning(const QString &text) = 0;
+
+    // A question with OK and Cancel; answers whether OK was chosen (dismissing the box is Cancel).
+    virtual bool askOkCancel(const QString &text) = 0;
+
     // A warning with Yes, No and Cancel; dismissing the box answers Cancel.
     virtual SaveAnswer askYesNoCancel(const QString &text) = 0;
 

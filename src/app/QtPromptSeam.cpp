@@ -39,6 +39,18 @@ void QtPromptSeam::showMessage(const QString &text)
     QMessageBox::information(QApplication::activeWindow(), QApplication::applicationName(), text);
 }
 
+void QtPromptSeam::showWarning(const QString &text)
+{
+    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Warning"), text);
+}
+
+bool QtPromptSeam::askOkCancel(const QString &text)
+{
+    return QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), text,
+                                QMessageBox::Ok | QMessageBox::Cancel,
+                                QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
 SaveAnswer QtPromptSeam::askYesNoCancel(const QString &text)
 {
     const auto answer = QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), text,

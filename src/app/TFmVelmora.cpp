@@ -79,6 +79,7 @@ TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(paren
     buildStatusBar();
     connectFrameList();
     connectFiles();
+    connectDownload();
     connectTools();
     connectGraphicEdit();
     connectTextEdit();

@@ -33,6 +33,7 @@ class TfmCOMPort;
 class TfmNote;
 class TfmSecond;
 class TfmStart;
+enum class DownloadVariant;
 
 // The dialogs the main window shows; created after it, in the start-up order.
 struct DialogForms {
@@ -173,6 +174,11 @@ private:
     void btnCopyClick();
     void btnCutClick();
     void btnPostClick();
+    // The downloads: "Download" (every line) and the hidden "One" (a single line).
+    void connectDownload();
+    void BitBtn3Click();
+    void BitBtn1Click();
+    void runDownload(DownloadVariant variant);
     void FileExit1Execute();
     // New: the setup dialog, then an empty project for the sign chosen there.
     void FileNew1Execute();
@@ -234,6 +240,9 @@ private:
     // control, told of that, never asks a destroyed model for its cells while the window is torn down.
     std::unique_ptr<FrameListModel> frameList_;
     PreviewEditor editor_{model_};
+    // A download is running; closing the window waits for its end.
+    bool downloading_ = false;
+    bool closeWhenDownloadEnds_ = false;
     bool firstShowDone_ = false;
     int openFilterIndex_ = 0;
     LinePlayer *player_ = nullptr;

@@ -112,6 +112,12 @@ void TFmVelmora::Button1Click()
 
 void TFmVelmora::closeEvent(QCloseEvent *event)
 {
+    // The transfer must not be cut off: the window closes once it has ended.
+    if (downloading_) {
+        closeWhenDownloadEnds_ = true;
+        event->ignore();
+        return;
+    }
     if (FormCloseQuery()) {
         event->accept();
     } else {

@@ -6,6 +6,8 @@
 // answers the exit status.
 int RunInfo(const QStringList &arguments);
 int RunDots(const QStringList &arguments);
+// Sends the project's lines to a sign over a serial device.
+int RunDownloadCommand(const QStringList &arguments);
 int RunRender(const QStringList &arguments);
 int RunConvert(const QStringList &arguments);
 // Writes a new project rather than reading one.

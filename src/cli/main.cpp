@@ -17,6 +17,7 @@ const CliCommand commands[] = {
     {"info", "a project file's sign, module colours and frame list", RunInfo},
     {"dots", "one frame of a project file as text, '#' lit and '.' dark", RunDots},
     {"render", "one frame of a project file drawn as the preview draws it, to PNG", RunRender},
+    {"download", "a project file's lines sent to a sign over a serial device", RunDownloadCommand},
     {"convert", "a project file in either format saved in the current one", RunConvert},
     {"new", "the empty project the editor's New makes for a given sign, saved", RunNew},
     {"fonts", "the seven bitmap font files drawn from installed faces", RunFonts},

@@ -1,8 +1,116 @@
 #include "dialogs/TfmCOMPort.h"
 
+#include "app/PromptSeam.h"
 #include "dialogs/DialogFrame.h"
+#include "io/DecimalInt32.h"
+#include "list/CellSelection.h"
 
-TfmCOMPort::TfmCOMPort(QWidget *parent) : QDialog(parent)
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QLabel *MakeLabel(QDialog &dialog, const char *objectName, const QString &caption, QPoint place)
+{
+    auto *label = new QLabel(caption, &dialog);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->move(place);
+    return label;
+}
+
+} // namespace
+
+TfmCOMPort::TfmCOMPort(PromptSeam &prompts, QWidget *parent) : QDialog(parent), prompts_(prompts)
 {
     SetUpDialogFrame(*this, QStringLiteral("fmCOMPort"), QStringLiteral("COM Port Setup"), QSize(249, 211));
+    Label1 = MakeLabel(*this, "Label1", QStringLiteral("COM Port :"), {22, 32});
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setAccessibleName(QStringLiteral("COM Port"));
+    ComboBox1->setEditable(true);
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    for (int port = 1; port <= 10; ++port) {
+        ComboBox1->addItem(QStringLiteral("COM%1").arg(port));
+    }
+    ComboBox1->setGeometry(88, 32, 105, 21);
+    Label2 = MakeLabel(*this, "Label2", QStringLiteral("Line :"), {48, 80});
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setAccessibleName(QStringLiteral("Line"));
+    Edit1->setGeometry(88, 80, 105, 21);
+    Button1 = MakeDialogButton(*this, "Button1", QStringLiteral("OK"), QRect(32, 136, 75, 25));
+    Button2 = MakeDialogButton(*this, "Button2", QStringLiteral("Cancel"), QRect(128, 136, 75, 25));
+    // Every change of the text, the program's own included: the full download relies on "0" becoming "1".
+    connect(Edit1, &QLineEdit::textChanged, this, &TfmCOMPort::Edit1Change);
+    connect(Button1, &QPushButton::clicked, this, &TfmCOMPort::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TfmCOMPort::Button2Click);
+    setFixedSize(249, 211);
+}
+
+void TfmCOMPort::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TfmCOMPort::FormShow()
+{
+    ComboBox1->setCurrentIndex(0);
+    ComboBox1->setEditText(ComboBox1->itemText(0));
+    OKPressed = false;
+}
+
+std::optional<int> TfmCOMPort::typedLine()
+{
+    const QString text = Edit1->text();
+    const std::optional<int> value = ParseDecimalInt32(QStringView(text));
+    if (!value) {
+        prompts_.showMessage(NotAnIntegerMessage(text));
+    }
+    return value;
+}
+
+void TfmCOMPort::Edit1Change()
+{
+    const std::optional<int> value = typedLine();
+    if (!value) {
+        return;
+    }
+    // A list always has line 1, so the field never swings between "0" and "1".
+    const int highest = std::max(LastLine, 1);
+    if (*value > highest) {
+        Edit1->setText(QString::number(highest));
+    } else if (*value < 1) {
+        Edit1->setText(QStringLiteral("1"));
+    }
+}
+
+void TfmCOMPort::Button1Click()
+{
+    const std::optional<int> value = typedLine();
+    if (!value) {
+        return;
+    }
+    LineNumber = *value;
+    if (LineNumber < 1 || LineNumber > LastLine) {
+        return;
+    }
+    // A typed port must name one of the list's entries; any other text would open no port the operator chose.
+    const int entry = ComboBox1->findText(ComboBox1->currentText().trimmed(), Qt::MatchFixedString);
+    if (entry < 0) {
+        prompts_.showMessage(QStringLiteral("'%1' is not a port of the list: choose COM1 .. COM10.")
+                                 .arg(ComboBox1->currentText()));
+        return;
+    }
+    PortNumber = entry + 1;
+    OKPressed = true;
+    accept();
+}
+
+void TfmCOMPort::Button2Click()
+{
+    OKPressed = false;
+    reject();
 }

@@ -17,6 +17,7 @@ public:
 
     void queueDialogAnswer(DialogAnswer answer) { dialogAnswers_.push(std::move(answer)); }
     void queueYesNoCancel(SaveAnswer answer) { questionAnswers_.push(answer); }
+    void queueOkCancel(bool ok) { okCancelAnswers_.push(ok); }
     // A choice with an empty path stands for the operator cancelling the dialog.
     void queueFile(FileChoice choice) { fileAnswers_.push(std::move(choice)); }
     void queueFont(std::optional<QFont> font) { fontAnswers_.push(std::move(font)); }
@@ -32,6 +33,13 @@ public:
     }
 
     void showMessage(const QString &text) override { messages << text; }
+    void showWarning(const QString &text) override { warnings << text; }
+
+    bool askOkCancel(const QString &text) override
+    {
+        questions << text;
+        return next(okCancelAnswers_, false);
+    }
 
     SaveAnswer askYesNoCancel(const QString &text) override
     {
@@ -59,6 +67,7 @@ public:
 
     QStringList shown;
     QStringList messages;
+    QStringList warnings;
     QStringList questions;
     std::vector<FileDialogSpec> fileDialogs;
     std::vector<QFont> fontsOffered;
@@ -82,6 +91,7 @@ private:
 
     std::queue<DialogAnswer> dialogAnswers_;
     std::queue<SaveAnswer> questionAnswers_;
+    std::queue<bool> okCancelAnswers_;
     std::queue<FileChoice> fileAnswers_;
     std::queue<std::optional<QFont>> fontAnswers_;
 };

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "download/DownloadPace.h"
+
+#include <QElapsedTimer>
+
+#include <memory>
+
+class PromptSeam;
+class QProgressBar;
+
+// The download's pace in the editor: pauses run the event loop, so the window stays painted, while the
+// operator's input is swallowed for as long as the pace lives (not merely put off, which would replay
+// impatient clicks once the transfer is over), except in a message box shown meanwhile. The progress
+// bar follows every dot, while window events are processed at most every few milliseconds so that a
+// large project is not slowed by them; messages go through the prompt seam.
+class WindowDownloadPace final : public DownloadPace {
+public:
+    // With no progress bar (the single-line download) the progress is not shown.
+    WindowDownloadPace(PromptSeam &prompts, QProgressBar *progress);
+    ~WindowDownloadPace() override;
+
+    void pause(int ms) override;
+    qint64 now() override { return clock_.elapsed(); }
+    void dotWalked(qint64 total) override;
+    void warning(const QString &text) override;
+    void message(const QString &text) override;
+
+private:
+    class InputSwallower;
+
+    PromptSeam &prompts_;
+    std::unique_ptr<InputSwallower> swallower_;
+    QProgressBar *progress_;
+    QElapsedTimer clock_;
+    qint64 eventsProcessedAt_ = 0;
+};

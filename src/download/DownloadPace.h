@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// What the download needs from its surroundings besides the port: the passing of time, the progress
+// it reports and the messages the operator reads. The editor keeps its window painted during the
+// pauses and shows the messages in boxes; the command line sleeps and prints; the tests count virtual
+// milliseconds and record.
+class DownloadPace {
+public:
+    virtual ~DownloadPace() = default;
+
+    // Blocks for `ms` milliseconds.
+    virtual void pause(int ms) = 0;
+    // Milliseconds on a steady clock.
+    virtual qint64 now() = 0;
+
+    // Called after every dot the transfer has walked, with the number walked so far in this download.
+    virtual void dotWalked(qint64) {}
+    // Called when a line's header packet is about to be sent: its position in this download (1-based),
+    // how many lines the download sends, and the line's board number.
+    virtual void lineStarting(int, int, int) {}
+
+    // A box captioned "Warning" with an exclamation mark and OK.
+    virtual void warning(const QString &text) = 0;
+    // A plain message box.
+    virtual void message(const QString &text) = 0;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "signsim/ReceivedSign.h"
+
+#include <QByteArray>
+
+#include <optional>
+#include <set>
+
+// How the simulated sign answers, with the faults a test may inject. A sign answers every packet it
+// could file with the packet's own bytes followed by "OK".
+struct ReplyFaults {
+    // Every reply this many milliseconds after its packet arrived.
+    int lateMs = 0;
+    // Packets, numbered from 1 in the order they arrived, that get no reply, or a garbled one (every byte
+    // inverted).
+    std::set<int> dropped;
+    std::set<int> garbled;
+    bool silent = false;
+};
+
+// The reply to the `ordinal`-th packet received, or none.
+std::optional<QByteArray> ReplyTo(const ReceivedPacket &packet, int ordinal, const ReplyFaults &faults);

@@ -1,0 +1,115 @@
+#include "cli/CliRunner.h"
+#include "support/LineProjects.h"
+#include "support/SignSimulator.h"
+
+#include "io/ProjectFiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// velmora-cli download and velmora-signsim on the two ends of a pseudo-terminal, at the real pace: each
+// download waits five seconds for the first header's reply, so these few tests cover what only the real
+// port and timing show; the byte-level cases are the protocol tests'.
+
+namespace {
+
+// What the simulator should write for the line whose first frame is `slot`, built from the project.
+QString ExpectedLineText(const ProjectModel &model, int slot, int frames, int board, const QString &times)
+{
+    const int packets = frames * model.WidthDot * model.HeightDot / 8 / 32;
+    QString text = QStringLiteral("board %1\nheight %2\nwidth %3\nframes %4\ntimes%5\npackets %6 of %6\n")
+                       .arg(board)
+                       .arg(model.HeightDot)
+                       .arg(model.WidthDot)
+                       .arg(frames)
+                       .arg(times)
+                       .arg(packets);
+    for (int f = 0; f < frames; ++f) {
+        text += QStringLiteral("frame %1\n").arg(f + 1);
+        for (int y = 0; y < model.HeightDot; ++y) {
+            for (int x = 0; x < model.WidthDot; ++x) {
+                text += model.FrameDots.at(slot + f, x, y) ? QLatin1Char('#') : QLatin1Char('.');
+            }
+            text += QLatin1Char('\n');
+        }
+    }
+    return text;
+}
+
+QString ReadText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+class DownloadToSignTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        SetUpLines(model, {2, 1, 3});
+        projectPath = folder.filePath(QStringLiteral("bus.nkv"));
+        ASSERT_TRUE(SaveProject(model, projectPath).ok());
+    }
+
+    ProjectModel model;
+    QTemporaryDir folder;
+    QString projectPath;
+    SignSimulator sign;
+};
+
+TEST_F(DownloadToSignTest, EveryLineArrivesDotForDot)
+{
+    const QString received = folder.filePath(QStringLiteral("received"));
+    const QString device = sign.start({"--out", received, "--exit-after-end"});
+    const CliRun run = RunCli({"download", projectPath, "--port", device});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.errLines().contains("velmora-cli download: line 3 of 3 (board 3)"));
+    EXPECT_TRUE(run.errLines().contains("velmora-cli download: 100% of the dots sent"));
+    EXPECT_EQ(sign.finish(), "line 1: board 1, 2 frame(s), 36 of 36 packets\n"
+                             "line 2: board 2, 1 frame(s), 18 of 18 packets\n"
+                             "line 3: board 3, 3 frame(s), 54 of 54 packets\nend\n");
+    EXPECT_EQ(ReadText(received + "/line-001.txt"), ExpectedLineText(model, 0, 2, 1, " 1 2"));
+    EXPECT_EQ(ReadText(received + "/line-002.txt"), ExpectedLineText(model, 2, 1, 2, ""));
+    EXPECT_EQ(ReadText(received + "/line-003.txt"), ExpectedLineText(model, 3, 3, 3, " 4 5 6"));
+    EXPECT_TRUE(QFile::exists(received + "/line-003.png"));
+}
+
+TEST_F(DownloadToSignTest, ASilentSignStopsAtTheFirstHeader)
+{
+    const QString device = sign.start({"--silent"});
+    const CliRun run = RunCli({"download", projectPath, "--port", device});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.errLines().mid(1), QStringList({"velmora-cli download: The Data of the File Error!!",
+                                                  "velmora-cli download: Line No.:1 Error!!"}));
+}
+
+TEST_F(DownloadToSignTest, ASignThatHangsUpMidLineFailsTheDownload)
+{
+    // Late replies are still heard; once the sign is gone every sending fails at once.
+    const QString device = sign.start({"--late", "100", "--hang-up-after", "5"});
+    const CliRun run = RunCli({"download", projectPath, "--port", device});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(
+        run.errLines().last(),
+        QStringLiteral("velmora-cli download: Upload File Error\uFF01Please Upload this File Again\uFF01"));
+    EXPECT_EQ(sign.finish(), "hung up after 5 packets\n");
+}
+
+TEST_F(DownloadToSignTest, MistakesEndWithOneLineAndNothingSent)
+{
+    EXPECT_TRUE(RunCli({"download", "--help"}).out.startsWith("Usage: velmora-cli download "));
+    const CliRun noPort = RunCli({"download", projectPath});
+    EXPECT_EQ(noPort.exitCode, 1);
+    EXPECT_EQ(noPort.errLines(), QStringList({"velmora-cli download: --port DEVICE is required"}));
+    const CliRun noLine = RunCli({"download", projectPath, "--port", "/nonexistent/tty", "--line", "4"});
+    EXPECT_EQ(noLine.errLines(),
+              QStringList({"velmora-cli download: --line must be a line of the list, 1 .. 3"}));
+    const CliRun noDevice = RunCli({"download", projectPath, "--port", "/nonexistent/tty", "--line", "3"});
+    EXPECT_EQ(noDevice.exitCode, 1);
+    EXPECT_EQ(noDevice.errLines(), QStringList({"velmora-cli download: Open COM Port Error"}));
+}
+
+} // namespace

@@ -1,0 +1,140 @@
+#include "download/ScriptedSign.h"
+
+#include "download/DownloadProtocol.h"
+#include "lines/FrameLines.h"
+#include "signsim/ReceivedSign.h"
+#include "signsim/SignReplies.h"
+#include "support/ProjectFileSamples.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The serial layer wired straight to the simulator's sign: what the downloader writes is what the sign
+// receives, and the sign's replies are what the downloader reads.
+class LoopbackSign final : public SerialPorts {
+public:
+    explicit LoopbackSign(SignConfig config, ReplyFaults faults = {}) : sign(config)
+    {
+        sign.onPacket = [this, faults](const ReceivedPacket &packet, const ReceivedLine *) {
+            if (const auto reply = ReplyTo(packet, ++packets, faults)) {
+                replies += *reply;
+            }
+        };
+    }
+    int open(int) override { return 0; }
+    int setup(int, int, int) override { return 0; }
+    int setFlow(int, int) override { return 0; }
+    int flush(int, int) override
+    {
+        replies.clear();
+        return 0;
+    }
+    int write(int, const std::uint8_t *bytes, int count) override
+    {
+        sign.receive(bytes, static_cast<std::size_t>(count));
+        return count;
+    }
+    int read(int, std::uint8_t *buffer, int count) override
+    {
+        const int taken = std::min(count, static_cast<int>(replies.size()));
+        std::copy_n(replies.constData(), taken, buffer);
+        replies.remove(0, taken);
+        return taken;
+    }
+    int close(int) override { return 0; }
+
+    ReceivedSign sign;
+    QByteArray replies;
+    int packets = 0;
+};
+
+// Every line the sign received carries the project's numbers and, dot for dot, its frames as far as
+// whole packets carried them; dots past the last whole packet never arrived.
+void ExpectSignHolds(const ProjectModel &model, const std::vector<ReceivedLine> &received, int firstLine)
+{
+    for (std::size_t i = 0; i < received.size(); ++i) {
+        const ReceivedLine &line = received[i];
+        const FrameLine sent = *FindLine(model, firstLine + static_cast<int>(i));
+        ASSERT_EQ(line.height, model.HeightDot % 256);
+        ASSERT_EQ(line.width, model.WidthDot % 256);
+        EXPECT_EQ(line.board, sent.boardText.toInt());
+        ASSERT_EQ(line.frameCount, sent.frameCount);
+        EXPECT_TRUE(line.complete());
+        for (std::size_t t = 0; t < line.times.size(); ++t) {
+            EXPECT_EQ(line.times[t], sent.timeTexts[static_cast<int>(t)].toInt());
+        }
+        int missing = 0;
+        for (int frame = 0; frame < line.frameCount; ++frame) {
+            for (int x = 0; x < model.WidthDot; ++x) {
+                for (int y = 0; y < model.HeightDot; ++y) {
+                    if (!line.dotArrived(frame, x, y)) {
+                        ++missing;
+                    } else if (line.dot(frame, x, y) !=
+                               (model.FrameDots.at(sent.firstRow - 1 + frame, x, y) != 0)) {
+                        FAIL() << "line " << firstLine + i << " frame " << frame << " dot " << x << "," << y;
+                    }
+                }
+            }
+        }
+        const int bytes = line.frameCount * model.WidthDot * model.HeightDot / 8;
+        EXPECT_EQ(missing, bytes % 32 * 8);
+    }
+}
+
+TEST(SignDecodingTest, TheSignReceivesEveryLineDotForDot)
+{
+    std::mt19937 random(7);
+    int downloads = 0;
+    while (downloads < 8) {
+        ProjectModel model;
+        FillRandomProject(model, random, 6, 6);
+        if (model.FrameCount == 0 || model.WidthDot > 255) {
+            continue;
+        }
+        for (int row = 1; row <= model.FrameCount; ++row) {
+            if (model.Cells.cell(ColTime, row).isEmpty()) {
+                model.Cells.setCell(ColTime, row, QStringLiteral("4"));
+            }
+        }
+        const DownloadPlan plan = PlanDownload(model, DownloadVariant::Full, 0);
+        ASSERT_TRUE(plan.refusal.isEmpty());
+        LoopbackSign port({model.LedWidthDot, false});
+        VirtualPace pace;
+        ASSERT_EQ(RunDownload(model, plan, DownloadVariant::Full, port, 1, pace), DownloadOutcome::Done);
+        ASSERT_EQ(port.sign.lines().size(), plan.lines.size());
+        ExpectSignHolds(model, port.sign.lines(), 1);
+        ++downloads;
+    }
+}
+
+TEST(SignDecodingTest, SingleLinePacketsAreFiledPastTheirOneByteNumber)
+{
+    // Fifteen frames of the start-up sign are 270 packets: numbers wrap after 255.
+    ProjectModel model;
+    ApplyStartupProject(model);
+    for (int f = 0; f < 15; ++f) {
+        model.ChangeFlag[f] = f < 14 ? 1 : 0;
+        model.Cells.setRowCount(f + 2);
+        model.Cells.setCell(ColTime, f + 1, QString::number(f + 1));
+        model.Cells.setCell(ColBoard, f + 1, QStringLiteral("12"));
+        for (int x = 0; x < model.WidthDot; ++x) {
+            model.FrameDots.set(f, x, (x / 3 + 5 * f) % model.HeightDot, 1);
+        }
+    }
+    model.FrameCount = 15;
+    RenumberLines(model);
+    const DownloadPlan plan = PlanDownload(model, DownloadVariant::SingleLine, 1);
+    // A sign whose replies to a few packets are lost gets those packets again and files them once.
+    ReplyFaults faults;
+    faults.dropped = {5, 260, 261};
+    LoopbackSign port({24, true}, faults);
+    VirtualPace pace;
+    ASSERT_EQ(RunDownload(model, plan, DownloadVariant::SingleLine, port, 1, pace), DownloadOutcome::Done);
+    ASSERT_EQ(port.sign.lines().size(), 1u);
+    EXPECT_EQ(port.sign.lines()[0].expectedPackets, 270);
+    EXPECT_EQ(port.packets, 1 + 270 + 3 + 1);
+    ExpectSignHolds(model, port.sign.lines(), 1);
+}
+
+} // namespace
