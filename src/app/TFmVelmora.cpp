@@ -79,6 +79,7 @@ TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(paren
     connectFrameList();
     connectFiles();
     connectTools();
+    connectHistory();
     connectTextEdit();
 }
 

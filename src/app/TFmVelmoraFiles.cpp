@@ -4,6 +4,7 @@
 #include "app/TFmVelmora.h"
 
 #include "app/PromptSeam.h"
+#include "history/RecordedEdits.h"
 #include "io/ProjectFiles.h"
 #include "io/ProjectTransfer.h"
 
@@ -60,6 +61,7 @@ void TFmVelmora::FileOpen1Execute()
         return;
     }
     OpenProject(model_, read.file, choice->path);
+    clearHistory();
     setWindowTitle(CaptionFor(choice->path));
     StatusBar1[1]->setText(SignSizePanelText(model_));
     StatusBar1[2]->setText(read.file.modules ? ModulePanelText(model_) : QString());
@@ -95,7 +97,10 @@ void TFmVelmora::Button1Click()
         prompts_.showMessage(read.result.message());
         return;
     }
+    history_.openStep(StepShape::InsertRows, model_.FrameCount + 1);
     AppendProject(model_, read.file);
+    history_.closeStep(AppendFileLabel());
+    showHistoryState();
     showFrameList();
     DrawMatrix();
 }

@@ -17,6 +17,8 @@ enum class ToolImage {
     Arrow = 17,
     PointingHand = 18,
     Selection = 19,
+    UndoArrow = 20,
+    RedoArrow = 21,
 };
 
 QIcon ToolIcon(ToolImage image);
