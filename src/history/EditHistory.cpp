@@ -18,7 +18,7 @@ std::size_t TextBytes(const RowCells &cells)
 
 std::size_t RegionBytes(const std::optional<RegionState> &region)
 {
-    return region ? sizeof(RegionState) + region->floatDots.bytes() : 0;
+    return region ? sizeof(RegionState) + region->floatDots->bytes() : 0;
 }
 
 // Equal except for the "Line" column, which follows from the Change marks.
@@ -38,6 +38,9 @@ std::size_t EditStep::bytes() const
 {
     std::size_t total = sizeof(EditStep) + static_cast<std::size_t>(label.size()) * sizeof(QChar) +
                         changedDots.bytes() + RegionBytes(regionBefore) + RegionBytes(regionAfter);
+    if (regionBefore && regionAfter && regionBefore->floatDots == regionAfter->floatDots) {
+        total -= regionAfter->floatDots->bytes();
+    }
     if (rows) {
         for (const FrameContent &frame : rows->frames) {
             total += sizeof(FrameContent) + TextBytes(frame.cells) + frame.dots.bytes();
@@ -106,8 +109,11 @@ std::optional<EditStep> EditHistory::finish(OpenStep &open) const
         step.frame = open.frame;
         step.changedDots = PackedDots::differences(frameBefore_.data(), model_.FrameDots.frame(open.frame));
         RegionState after = CaptureRegion(model_);
-        if (step.changedDots.empty() && SameFloatingDots(open.region, after)) {
-            return std::nullopt;
+        if (SameFloatingDots(open.region, after)) {
+            if (step.changedDots.empty()) {
+                return std::nullopt;
+            }
+            after.floatDots = open.region.floatDots;
         }
         step.regionBefore = std::move(open.region);
         step.regionAfter = std::move(after);

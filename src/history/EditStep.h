@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -18,14 +19,15 @@ struct ListSelection {
     int CurFrame = 0;
 };
 
-// A lifted region: where it floats and its lit dots.
+// A lifted region: where it floats and its lit dots. A step that leaves the dots as they were keeps
+// them once, shared by its states before and after.
 struct RegionState {
     bool RegionFloat = false;
     PixelRect SelRect;
     PixelRect DragRect;
     int RegionWidth = 0;
     int RegionHeight = 0;
-    PackedDots floatDots;
+    std::shared_ptr<const PackedDots> floatDots = std::make_shared<const PackedDots>();
 };
 
 // One frame as a row of the list holds it: its texts, its Change mark and all lit dots of its slot.

@@ -22,7 +22,7 @@ void RestoreRegion(ProjectModel &model, const RegionState &region)
     tools.RegionHeight = region.RegionHeight;
     if (region.RegionFloat) {
         model.FloatDots.clearWindow(region.RegionWidth, region.RegionHeight);
-        region.floatDots.lightIn(model.FloatDots.data());
+        region.floatDots->lightIn(model.FloatDots.data());
     }
 }
 
@@ -95,10 +95,10 @@ ListSelection CaptureSelection(const ProjectModel &model)
 RegionState CaptureRegion(const ProjectModel &model)
 {
     const ToolState &tools = model.Tools;
-    RegionState region{tools.RegionFloat, tools.SelRect,      tools.DragRect,
-                       tools.RegionWidth, tools.RegionHeight, {}};
+    RegionState region{tools.RegionFloat, tools.SelRect, tools.DragRect, tools.RegionWidth, tools.RegionHeight};
     if (tools.RegionFloat) {
-        region.floatDots = PackedDots::litDots(model.FloatDots.data(), tools.RegionWidth, tools.RegionHeight);
+        region.floatDots = std::make_shared<const PackedDots>(
+            PackedDots::litDots(model.FloatDots.data(), tools.RegionWidth, tools.RegionHeight));
     }
     return region;
 }
@@ -115,7 +115,7 @@ FrameContent CaptureFrame(const ProjectModel &model, int row)
 
 bool SameFloatingDots(const RegionState &a, const RegionState &b)
 {
-    return a.floatDots == b.floatDots;
+    return *a.floatDots == *b.floatDots;
 }
 
 void UndoStep(ProjectModel &model, const EditStep &step)
