@@ -52,26 +52,35 @@ void DeleteFrameOne(benchmark::State &state)
     }
 }
 
-// Undo (`undoTimed`) or redo of Delete of frame 1, the other direction untimed.
+// Times undo (`undoTimed`) or redo of the one step in the history, the other direction untimed; the
+// step is done again at the end.
+void TimeReplay(benchmark::State &state, FullList &project, bool undoTimed)
+{
+    const auto untimed = [&state](auto replay) {
+        state.PauseTiming();
+        replay();
+        state.ResumeTiming();
+    };
+    const auto undo = [&project] { UndoEdit(project.history, project.editor); };
+    const auto redo = [&project] { RedoEdit(project.history, project.editor); };
+    for (auto _ : state) {
+        if (undoTimed) {
+            undo();
+            untimed(redo);
+        } else {
+            untimed(undo);
+            redo();
+        }
+    }
+}
+
 void ReplayDeleteFrameOne(benchmark::State &state, bool undoTimed)
 {
     FullList &project = Project();
     project.history.clear();
     LightScatteredDots(*project.model);
     RunListStep(*project.model, project.history, ListStep::DeleteFrame);
-    for (auto _ : state) {
-        if (!undoTimed) {
-            state.PauseTiming();
-            UndoEdit(project.history, project.editor);
-            state.ResumeTiming();
-        }
-        (undoTimed ? UndoEdit : RedoEdit)(project.history, project.editor);
-        if (undoTimed) {
-            state.PauseTiming();
-            RedoEdit(project.history, project.editor);
-            state.ResumeTiming();
-        }
-    }
+    TimeReplay(state, project, undoTimed);
     UndoEdit(project.history, project.editor);
 }
 
@@ -112,19 +121,7 @@ void ReplayCutWholeSign(benchmark::State &state, bool undoTimed)
     project.history.openStep(StepShape::CurrentFrame);
     project.editor.cut();
     project.history.closeStep(FrameEditLabel(project.editor.takeFrameEdit()));
-    for (auto _ : state) {
-        if (!undoTimed) {
-            state.PauseTiming();
-            UndoEdit(project.history, project.editor);
-            state.ResumeTiming();
-        }
-        (undoTimed ? UndoEdit : RedoEdit)(project.history, project.editor);
-        if (undoTimed) {
-            state.PauseTiming();
-            RedoEdit(project.history, project.editor);
-            state.ResumeTiming();
-        }
-    }
+    TimeReplay(state, project, undoTimed);
     UndoEdit(project.history, project.editor);
 }
 
@@ -160,12 +157,15 @@ int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
     benchmark::RegisterBenchmark("op/delete frame 1", DeleteFrameOne)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("undo/delete frame 1", ReplayDeleteFrameOne, true)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("undo/delete frame 1", ReplayDeleteFrameOne, true)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("redo/delete frame 1", ReplayDeleteFrameOne, false)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("op/cut whole sign", CutWholeSign)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("undo/cut whole sign", ReplayCutWholeSign, true)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("redo/cut whole sign", ReplayCutWholeSign, false)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("undo/cut whole sign", ReplayCutWholeSign, true)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("redo/cut whole sign", ReplayCutWholeSign, false)
+        ->Unit(benchmark::kMicrosecond);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\nundo or redo / the operation itself (target: under 2x):\n");

@@ -24,8 +24,10 @@ void TFmVelmora::showHistoryState()
     Redo1->setEnabled(history_.canRedo());
     const QString undo = QStringLiteral("Undo ") + history_.undoLabel();
     const QString redo = QStringLiteral("Redo ") + history_.redoLabel();
-    ApplyHint(*Undo1, history_.canUndo() ? undo + QLatin1Char('|') + undo : QStringLiteral("Undo|Nothing to undo"));
-    ApplyHint(*Redo1, history_.canRedo() ? redo + QLatin1Char('|') + redo : QStringLiteral("Redo|Nothing to redo"));
+    ApplyHint(*Undo1,
+              history_.canUndo() ? undo + QLatin1Char('|') + undo : QStringLiteral("Undo|Nothing to undo"));
+    ApplyHint(*Redo1,
+              history_.canRedo() ? redo + QLatin1Char('|') + redo : QStringLiteral("Redo|Nothing to redo"));
 }
 
 void TFmVelmora::clearHistory()

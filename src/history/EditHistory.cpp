@@ -174,22 +174,24 @@ void EditHistory::dropOldest()
 
 void EditHistory::undo()
 {
-    if (!canUndo()) {
-        return;
+    if (canUndo()) {
+        replay(undo_, redo_, UndoStep);
     }
-    UndoStep(model_, undo_.back());
-    redo_.push_back(std::move(undo_.back()));
-    undo_.pop_back();
 }
 
 void EditHistory::redo()
 {
-    if (!canRedo()) {
-        return;
+    if (canRedo()) {
+        replay(redo_, undo_, RedoStep);
     }
-    RedoStep(model_, redo_.back());
-    undo_.push_back(std::move(redo_.back()));
-    redo_.pop_back();
+}
+
+void EditHistory::replay(std::deque<EditStep> &from, std::deque<EditStep> &to,
+                         void (*apply)(ProjectModel &, const EditStep &))
+{
+    apply(model_, from.back());
+    to.push_back(std::move(from.back()));
+    from.pop_back();
 }
 
 void EditHistory::clear()

@@ -68,6 +68,9 @@ private:
     std::optional<EditStep> finish(OpenStep &open) const;
     void record(EditStep step);
     void dropOldest();
+    // Replays the newest step of `from` and moves it over to `to`.
+    void replay(std::deque<EditStep> &from, std::deque<EditStep> &to,
+                void (*apply)(ProjectModel &, const EditStep &));
 
     ProjectModel &model_;
     HistoryLimits limits_;

@@ -95,7 +95,8 @@ ListSelection CaptureSelection(const ProjectModel &model)
 RegionState CaptureRegion(const ProjectModel &model)
 {
     const ToolState &tools = model.Tools;
-    RegionState region{tools.RegionFloat, tools.SelRect, tools.DragRect, tools.RegionWidth, tools.RegionHeight};
+    RegionState region{tools.RegionFloat, tools.SelRect, tools.DragRect, tools.RegionWidth,
+                       tools.RegionHeight};
     if (tools.RegionFloat) {
         region.floatDots = std::make_shared<const PackedDots>(
             PackedDots::litDots(model.FloatDots.data(), tools.RegionWidth, tools.RegionHeight));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "preview/PreviewGeometry.h"
 #include "model/ProjectModel.h"
+#include "preview/PreviewGeometry.h"
 
 #include <functional>
 #include <optional>

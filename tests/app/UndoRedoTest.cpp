@@ -41,7 +41,8 @@ TEST_F(UndoRedo, MenuToolBarAndKeysUndoAndRedoWhatTheirHintsName)
     EXPECT_FALSE(w.Undo1->isEnabled());
     EXPECT_FALSE(w.Redo1->isEnabled());
     EXPECT_EQ(w.Undo1->shortcut(), QKeySequence("Ctrl+Z"));
-    EXPECT_EQ(w.Redo1->shortcuts(), QList<QKeySequence>({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+    EXPECT_EQ(w.Redo1->shortcuts(),
+              QList<QKeySequence>({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
 
     w.Pen1->trigger();
     QTest::mousePress(w.BusImage, Qt::LeftButton, {}, dotCentre(3, 3));

@@ -29,7 +29,7 @@ struct ProjectState {
 
 ProjectState StateOf(const ProjectModel &model)
 {
-    ProjectState state{model.FrameCount, {}, {}, {}, model.SelCol, model.SelRow, model.CurFrame,
+    ProjectState state{model.FrameCount,       {}, {}, {}, model.SelCol, model.SelRow, model.CurFrame,
                        model.Tools.RegionFloat};
     for (int row = 1; row <= model.FrameCount; ++row) {
         state.rows.push_back(model.Cells.row(row));
@@ -65,8 +65,8 @@ protected:
             auto dot = dots.begin();
             editor.mouseDown(button, X(dot->first), Y(dot->second));
             for (++dot; dot != dots.end(); ++dot) {
-                editor.mouseMove({button == PointerButton::Left, button == PointerButton::Right}, X(dot->first),
-                                 Y(dot->second));
+                editor.mouseMove({button == PointerButton::Left, button == PointerButton::Right},
+                                 X(dot->first), Y(dot->second));
             }
             editor.mouseUp(X(dots.begin()->first), Y(dots.begin()->second));
         });
