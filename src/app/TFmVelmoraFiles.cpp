@@ -61,13 +61,13 @@ void TFmVelmora::FileOpen1Execute()
         return;
     }
     OpenProject(model_, read.file, choice->path);
-    clearHistory();
     setWindowTitle(CaptionFor(choice->path));
     StatusBar1[1]->setText(SignSizePanelText(model_));
     StatusBar1[2]->setText(read.file.modules ? ModulePanelText(model_) : QString());
     UpdateViewSize();
     showFrameList();
     DrawMatrix();
+    clearHistory();
 }
 
 bool TFmVelmora::FileSave1Execute()
