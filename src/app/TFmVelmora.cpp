@@ -76,10 +76,10 @@ TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(paren
     layout->addWidget(ProgressBar1);
     setCentralWidget(centre);
     buildStatusBar();
+    connectHistory();
     connectFrameList();
     connectFiles();
     connectTools();
-    connectHistory();
     connectTextEdit();
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "history/EditHistory.h"
+#include "preview/PreviewEditor.h"
 #include "list/FrameListOps.h"
 #include "model/ProjectModel.h"
-#include "preview/PreviewEditor.h"
 
 #include <QImage>
 #include <QMainWindow>

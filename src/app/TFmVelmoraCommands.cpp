@@ -13,8 +13,7 @@
 
 namespace {
 
-QAction *NewAction(QObject *owner, const char *name, const QString &caption,
-                   const QKeySequence &shortcut = {})
+QAction *NewAction(QObject *owner, const char *name, const QString &caption, const QKeySequence &shortcut = {})
 {
     auto *action = new QAction(caption, owner);
     action->setObjectName(QString::fromLatin1(name));
@@ -51,8 +50,7 @@ void TFmVelmora::buildActions()
     FileExit1 = NewAction(this, "FileExit1", QStringLiteral("E&xit"));
     ApplyHint(*FileExit1, QStringLiteral("Exit|Exit application"));
     HelpAbout1 = NewAction(this, "HelpAbout1", QStringLiteral("&About..."));
-    ApplyHint(*HelpAbout1,
-              QStringLiteral("About|Displays program information, version number, and copyright"));
+    ApplyHint(*HelpAbout1, QStringLiteral("About|Displays program information, version number, and copyright"));
     connect(FileExit1, &QAction::triggered, this, &TFmVelmora::FileExit1Execute);
     connect(HelpAbout1, &QAction::triggered, this, &TFmVelmora::HelpAbout1Execute);
 

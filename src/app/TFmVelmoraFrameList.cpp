@@ -35,8 +35,7 @@ void TFmVelmora::connectFrameList()
 
 bool TFmVelmora::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool press =
-        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     if (watched == StringGrid->viewport() && press) {
         const QModelIndex cell = StringGrid->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
         if (cell.isValid() && cell == StringGrid->currentIndex()) {

@@ -127,8 +127,8 @@ void TFmVelmora::BusImageMouseMove(Qt::MouseButtons held, QPoint position)
     }
     BusImage->setCursor(editor_.overFloatingRegion(position.x(), position.y()) ? Qt::SizeAllCursor
                                                                                : Qt::ArrowCursor);
-    applyPaint(editor_.mouseMove({held.testFlag(Qt::LeftButton), held.testFlag(Qt::RightButton)},
-                                 position.x(), position.y()));
+    applyPaint(editor_.mouseMove({held.testFlag(Qt::LeftButton), held.testFlag(Qt::RightButton)}, position.x(),
+                                 position.y()));
 }
 
 void TFmVelmora::BusImageMouseUp(Qt::MouseButton, QPoint position)

@@ -11,14 +11,14 @@ enum class ToolImage {
     NewPage = 3,
     OpenFolder = 4,
     SaveDisk = 5,
+    UndoArrow = 21,
+    RedoArrow = 22,
     ZoomReset = 13,
     ZoomIn = 15,
     ZoomOut = 16,
     Arrow = 17,
     PointingHand = 18,
     Selection = 19,
-    UndoArrow = 20,
-    RedoArrow = 21,
 };
 
 QIcon ToolIcon(ToolImage image);

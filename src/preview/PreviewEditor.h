@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/ProjectModel.h"
 #include "preview/PreviewGeometry.h"
+#include "model/ProjectModel.h"
 
 #include <functional>
 #include <optional>
