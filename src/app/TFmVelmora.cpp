@@ -77,6 +77,7 @@ TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(paren
     layout->addWidget(ProgressBar1);
     setCentralWidget(centre);
     buildStatusBar();
+    connectHistory();
     connectFrameList();
     connectFiles();
     connectDownload();

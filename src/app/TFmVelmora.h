@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/EditHistory.h"
 #include "preview/PreviewEditor.h"
 #include "list/FrameListOps.h"
 #include "model/ProjectModel.h"
@@ -85,6 +86,8 @@ public:
     QAction *Cut1 = nullptr;
     QAction *Copy1 = nullptr;
     QAction *Paste = nullptr;
+    QAction *Undo1 = nullptr;
+    QAction *Redo1 = nullptr;
     QAction *Delete1 = nullptr;
     QAction *Pen1 = nullptr;
     QAction *Select1 = nullptr;
@@ -122,6 +125,9 @@ public:
     // preview until a left click stamps it into the current frame.
     void enterPlacing(const PreviewEditor::PictureWriter &writePicture);
 
+    // A new or opened project starts with no undo steps.
+    void clearHistory();
+
     // Selecting cell (column, row) of the list, row 1 being the first frame: a click on the cell that
     // is already selected edits it; then its frame becomes the current one.
     void StringGridSelectCell(int column, int row);
@@ -148,6 +154,16 @@ private:
     void connectFrameList();
     void connectFiles();
     void connectTools();
+    void connectHistory();
+    // Runs a tool command as one undoable step of the current frame and shows its result.
+    void runFrameCommand(const std::function<PreviewPaint()> &command);
+    void closeFrameStep();
+    // Shows whether Undo and Redo can act, and on what.
+    void showHistoryState();
+    void Undo1Execute();
+    // After undo or redo: the list, the preview, the tools and what is left to undo or redo.
+    void showReplayedStep();
+    void Redo1Execute();
     void applyPaint(const PreviewPaint &paint);
     // Shows the tools' pressed and checked states and the region commands' availability.
     void showToolState();
@@ -243,6 +259,7 @@ private:
     // A download is running; closing the window waits for its end.
     bool downloading_ = false;
     bool closeWhenDownloadEnds_ = false;
+    EditHistory history_{model_};
     bool firstShowDone_ = false;
     int openFilterIndex_ = 0;
     LinePlayer *player_ = nullptr;

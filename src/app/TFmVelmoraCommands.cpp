@@ -82,6 +82,12 @@ void TFmVelmora::buildActions()
     for (QAction *command : {Cut1, Copy1, Paste}) {
         command->setEnabled(false);
     }
+    Undo1 = NewAction(this, "Undo1", QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Redo1 = NewAction(this, "Redo1", QStringLiteral("&Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    Undo1->setIcon(ToolIcon(ToolImage::UndoArrow));
+    Redo1->setIcon(ToolIcon(ToolImage::RedoArrow));
+
     // The Edit menu's "Delete" item is never shown; its Del key is this window-wide command.
     Delete1 = NewAction(this, "Delete1", QStringLiteral("Delete"), QKeySequence(Qt::Key_Delete));
     addAction(Delete1);
@@ -127,6 +133,8 @@ void TFmVelmora::buildMenus()
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("Edit1"));
+    edit->addActions({Undo1, Redo1});
+    edit->addSeparator();
     edit->addActions({Cut1, Copy1, Paste});
     QAction *hiddenDelete = edit->addAction(QStringLiteral("Delete"));
     hiddenDelete->setObjectName(QStringLiteral("Delete1Item"));
@@ -168,6 +176,8 @@ void TFmVelmora::buildToolBar()
     addButton(Cut1, "ToolButton8", true);
     addButton(Copy1, "ToolButton10", true);
     addButton(Paste, "ToolButton15", true);
+    addButton(Undo1, "ToolButton16", true);
+    addButton(Redo1, "ToolButton17", true);
     ToolBar1->addSeparator();
     addButton(PointerTool, "ToolButton3", false);
     addButton(Pen1, "ToolButton14", false);

@@ -4,6 +4,7 @@
 #include "app/TFmVelmora.h"
 
 #include "app/PromptSeam.h"
+#include "history/RecordedEdits.h"
 #include "io/ProjectFiles.h"
 #include "io/ProjectTransfer.h"
 
@@ -76,6 +77,7 @@ void TFmVelmora::openProject(const QString &path, ProjectFormat format)
     UpdateViewSize();
     showFrameList();
     DrawMatrix();
+    clearHistory();
 }
 
 bool TFmVelmora::FileSave1Execute()
@@ -105,7 +107,10 @@ void TFmVelmora::Button1Click()
         prompts_.showMessage(read.result.message());
         return;
     }
+    history_.openStep(StepShape::InsertRows, model_.FrameCount + 1);
     AppendProject(model_, read.file);
+    history_.closeStep(AppendFileLabel());
+    showHistoryState();
     showFrameList();
     DrawMatrix();
 }

@@ -6,8 +6,7 @@
 #include "app/PromptSeam.h"
 #include "dialogs/TfmNote.h"
 #include "dialogs/TfmSecond.h"
-#include "list/CellSelection.h"
-#include "list/FrameListOps.h"
+#include "history/RecordedEdits.h"
 
 #include <QItemSelectionModel>
 #include <QMouseEvent>
@@ -50,18 +49,24 @@ bool TFmVelmora::eventFilter(QObject *watched, QEvent *event)
 void TFmVelmora::StringGridSelectCell(int column, int row)
 {
     setFocusedCellHighlight(row <= model_.FrameCount);
-    switch (EditSelectedCell(model_, column, row)) {
+    history_.openStep(StepShape::Cells);
+    const CellEdit edit = EditSelectedCell(model_, column, row);
+    bool refused = false;
+    switch (edit) {
     case CellEdit::BoardNumber:
         editBoardNumber(row);
         break;
     case CellEdit::Time:
-        if (!editTime(row)) {
-            return;
-        }
+        refused = !editTime(row);
         break;
     case CellEdit::ChangeToggled:
     case CellEdit::None:
         break;
+    }
+    history_.closeStep(CellEditLabel(edit, row));
+    showHistoryState();
+    if (refused) {
+        return;
     }
     if (SelectCell(model_, column, row)) {
         DrawMatrix();
@@ -113,6 +118,7 @@ void TFmVelmora::finishListChange(ListOutcome outcome, bool repaint)
         prompts_.showMessage(TooManyFramesMessage());
         return;
     }
+    showHistoryState();
     if (outcome == ListOutcome::Nothing) {
         return;
     }
@@ -126,17 +132,17 @@ void TFmVelmora::btnAddClick()
 {
     // Appending to an emptied list brings back a frame that is selected and shown.
     const bool wasEmpty = model_.FrameCount < 1;
-    finishListChange(AppendFrame(model_), wasEmpty);
+    finishListChange(RunListStep(model_, history_, ListStep::NewFrame), wasEmpty);
 }
 
 void TFmVelmora::btnInsertClick()
 {
-    finishListChange(InsertFrame(model_), true);
+    finishListChange(RunListStep(model_, history_, ListStep::InsertFrame), true);
 }
 
 void TFmVelmora::btnDelectClick()
 {
-    finishListChange(DeleteFrame(model_), true);
+    finishListChange(RunListStep(model_, history_, ListStep::DeleteFrame), true);
 }
 
 void TFmVelmora::btnCopyClick()
@@ -146,10 +152,10 @@ void TFmVelmora::btnCopyClick()
 
 void TFmVelmora::btnCutClick()
 {
-    finishListChange(CutFrame(model_), true);
+    finishListChange(RunListStep(model_, history_, ListStep::CutFrame), true);
 }
 
 void TFmVelmora::btnPostClick()
 {
-    finishListChange(PasteFrame(model_), true);
+    finishListChange(RunListStep(model_, history_, ListStep::PasteFrame), true);
 }

@@ -19,6 +19,7 @@ void TFmVelmora::FileNew1Execute()
         return;
     }
     ApplyNewProject(model_, *setup.Setup);
+    clearHistory();
     setWindowTitle(QStringLiteral("Velmora"));
     StatusBar1[1]->setText(SignSizePanelText(model_));
     StatusBar1[2]->setText(ModulePanelText(model_));

@@ -54,8 +54,8 @@ void TFmVelmora::showToolState()
 
 void TFmVelmora::enterPlacing(const PreviewEditor::PictureWriter &writePicture)
 {
-    applyPaint(editor_.enterPlacing(writePicture));
-    showToolState();
+    // A floating region is dropped where it lies first: that drop is a step.
+    runFrameCommand([this, &writePicture] { return editor_.enterPlacing(writePicture); });
 }
 
 void TFmVelmora::ToolButton3Click()
@@ -72,42 +72,44 @@ void TFmVelmora::Pen1Click()
 
 void TFmVelmora::Select1Click()
 {
-    applyPaint(editor_.toggleSelect());
-    showToolState();
+    runFrameCommand([this] { return editor_.toggleSelect(); });
 }
 
 void TFmVelmora::Cut1Click()
 {
-    applyPaint(editor_.cut());
-    showToolState();
+    runFrameCommand([this] { return editor_.cut(); });
 }
 
 void TFmVelmora::Copy1Click()
 {
-    applyPaint(editor_.copy());
-    showToolState();
+    runFrameCommand([this] { return editor_.copy(); });
 }
 
 void TFmVelmora::PasteClick()
 {
-    applyPaint(editor_.paste());
-    showToolState();
+    runFrameCommand([this] { return editor_.paste(); });
 }
 
 void TFmVelmora::Delete1Click()
 {
-    applyPaint(editor_.deleteRegion());
-    showToolState();
+    runFrameCommand([this] { return editor_.deleteRegion(); });
 }
 
+// A gesture, from press to release, is one step: a whole pen stroke, a stamp, a lift.
 void TFmVelmora::BusImageMouseDown(Qt::MouseButton button, QPoint position)
 {
+    history_.openStep(StepShape::CurrentFrame);
     applyPaint(editor_.mouseDown(ButtonOf(button), position.x(), position.y()));
     showToolState();
+    showHistoryState();
 }
 
 void TFmVelmora::BusImageMouseMove(Qt::MouseButtons held, QPoint position)
 {
+    // The other button still held after one was released goes on drawing: that is a step too.
+    if (held & (Qt::LeftButton | Qt::RightButton)) {
+        history_.openStep(StepShape::CurrentFrame);
+    }
     BusImage->setCursor(editor_.overFloatingRegion(position.x(), position.y()) ? Qt::SizeAllCursor
                                                                                : Qt::ArrowCursor);
     applyPaint(editor_.mouseMove(HeldOf(held), position.x(), position.y()));
@@ -116,5 +118,6 @@ void TFmVelmora::BusImageMouseMove(Qt::MouseButtons held, QPoint position)
 void TFmVelmora::BusImageMouseUp(Qt::MouseButton, QPoint position)
 {
     applyPaint(editor_.mouseUp(position.x(), position.y()));
+    closeFrameStep();
     showToolState();
 }

@@ -86,6 +86,30 @@ void DrawDisk(QPainter &p)
 }
 
 // A magnifier; the sign inside says what the button does.
+// A curved arrow turning back to the left (undo) or on to the right (redo).
+void DrawTurningArrow(QPainter &p, ToolImage image)
+{
+    if (image == ToolImage::RedoArrow) {
+        p.translate(iconSize, 0);
+        p.scale(-1, 1);
+    }
+    p.setPen(QPen(QColor(0, 0, 160), 2));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath curve;
+    curve.moveTo(5, 8);
+    curve.cubicTo(QPointF(10, 3), QPointF(17, 6), QPointF(15, 12));
+    curve.cubicTo(QPointF(14, 15), QPointF(11, 16), QPointF(8, 16));
+    p.drawPath(curve);
+    QPainterPath head;
+    head.moveTo(2, 5);
+    head.lineTo(8, 4);
+    head.lineTo(5, 11);
+    head.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 160));
+    p.drawPath(head);
+}
+
 void DrawMagnifier(QPainter &p, ToolImage image)
 {
     const QPointF centre(8, 8);
@@ -178,6 +202,9 @@ void DrawImage(QPainter &p, ToolImage image)
         return DrawFolder(p);
     case ToolImage::SaveDisk:
         return DrawDisk(p);
+    case ToolImage::UndoArrow:
+    case ToolImage::RedoArrow:
+        return DrawTurningArrow(p, image);
     case ToolImage::ZoomReset:
     case ToolImage::ZoomIn:
     case ToolImage::ZoomOut:

@@ -11,6 +11,8 @@ enum class ToolImage {
     NewPage = 3,
     OpenFolder = 4,
     SaveDisk = 5,
+    UndoArrow = 21,
+    RedoArrow = 22,
     ZoomReset = 13,
     ZoomIn = 15,
     ZoomOut = 16,

@@ -19,45 +19,51 @@ void CopySignDots(const ProjectModel &model, const std::uint8_t *from, std::uint
     }
 }
 
-// Grows the list by one row; false (and the list as it was) when that would make frame 501.
-bool GrowByOneRow(ProjectModel &model)
+// Makes room for one frame at `row` (1-based); false (and the list as it was) when that would make
+// frame 501.
+bool OpenOneRow(ProjectModel &model, int row)
 {
     if (model.FrameCount + 1 > MaxFrames) {
         return false;
     }
-    ++model.FrameCount;
-    model.Cells.setRowCount(model.FrameCount + 1);
+    OpenRows(model, row, 1);
     return true;
-}
-
-// Makes room at `row` (1-based) by moving every frame from there on down by one slot.
-void OpenGapAt(ProjectModel &model, int row)
-{
-    for (int slot = model.FrameCount; slot >= row + 1; --slot) {
-        MoveFrame(model, slot - 2, slot - 1);
-    }
-}
-
-// The row an insertion goes to: the selected one, or row 1 of an emptied list.
-int InsertionRow(const ProjectModel &model)
-{
-    return model.FrameCount < 1 ? 1 : model.SelRow;
 }
 
 void RemoveSelectedFrame(ProjectModel &model)
 {
-    for (int slot = model.SelRow; slot <= model.FrameCount - 1; ++slot) {
-        MoveFrame(model, slot, slot - 1);
-    }
-    model.Cells.row(model.FrameCount) = {};
-    ClearFrameSlot(model, model.FrameCount - 1);
-    --model.FrameCount;
-    model.Cells.setRowCount(model.FrameCount + 1);
+    CloseRows(model, model.SelRow, 1);
     RenumberLines(model);
     FollowShrinkingList(model);
 }
 
 } // namespace
+
+int InsertionRow(const ProjectModel &model)
+{
+    return model.FrameCount < 1 ? 1 : model.SelRow;
+}
+
+void OpenRows(ProjectModel &model, int row, int count)
+{
+    model.FrameCount += count;
+    model.Cells.setRowCount(model.FrameCount + 1);
+    for (int slot = model.FrameCount; slot >= row + count; --slot) {
+        MoveFrame(model, slot - 1 - count, slot - 1);
+    }
+}
+
+void CloseRows(ProjectModel &model, int row, int count)
+{
+    for (int slot = row; slot <= model.FrameCount - count; ++slot) {
+        MoveFrame(model, slot - 1 + count, slot - 1);
+    }
+    for (int slot = model.FrameCount - count; slot < model.FrameCount; ++slot) {
+        ClearFrameSlot(model, slot);
+    }
+    model.FrameCount -= count;
+    model.Cells.setRowCount(model.FrameCount + 1);
+}
 
 QString TooManyFramesMessage()
 {
@@ -79,10 +85,10 @@ void MoveFrame(ProjectModel &model, int from, int to)
 ListOutcome AppendFrame(ProjectModel &model)
 {
     const bool wasEmpty = model.FrameCount < 1;
-    if (!GrowByOneRow(model)) {
+    const int row = model.FrameCount + 1;
+    if (!OpenOneRow(model, row)) {
         return ListOutcome::TooManyFrames;
     }
-    const int row = model.FrameCount;
     ClearFrameSlot(model, row - 1);
     model.Cells.row(row) = {Format000(row), QString(), Format000(row), QString(), QString()};
     RenumberLines(model);
@@ -97,11 +103,10 @@ ListOutcome InsertFrame(ProjectModel &model)
     if (model.FrameCount < 1) {
         return ListOutcome::Nothing;
     }
-    if (!GrowByOneRow(model)) {
+    const int row = model.SelRow;
+    if (!OpenOneRow(model, row)) {
         return ListOutcome::TooManyFrames;
     }
-    const int row = model.SelRow;
-    OpenGapAt(model, row);
     model.Cells.row(row) = {Format000(row), QString(), Format000(row), QString(), QString()};
     ClearFrameSlot(model, row - 1);
     RenumberLines(model);
@@ -142,10 +147,9 @@ ListOutcome PasteFrame(ProjectModel &model)
 {
     const bool wasEmpty = model.FrameCount < 1;
     const int row = InsertionRow(model);
-    if (!GrowByOneRow(model)) {
+    if (!OpenOneRow(model, row)) {
         return ListOutcome::TooManyFrames;
     }
-    OpenGapAt(model, row);
     RowCells &cells = model.Cells.row(row);
     cells = model.ClipFrameCells;
     cells[ColNo] = Format000(row);

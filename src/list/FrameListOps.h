@@ -36,6 +36,18 @@ ListOutcome CutFrame(ProjectModel &model);
 // row number, its other cells, Change mark and dots are the clipboard's.
 ListOutcome PasteFrame(ProjectModel &model);
 
+// The row an insertion goes to: the selected one, or row 1 of an emptied list.
+int InsertionRow(const ProjectModel &model);
+
+// Makes room for `count` frames at `row` (1-based): the list grows by `count` rows and the frames from
+// `row` on move down by `count` slots. The rows of the gap keep what the moves left there; the caller
+// fills them and renumbers the lines.
+void OpenRows(ProjectModel &model, int row, int count);
+
+// Removes the `count` frames from `row` (1-based) on: the frames after them move up, the freed slots at
+// the end are cleaned and their rows dropped. The caller renumbers the lines and moves the selection.
+void CloseRows(ProjectModel &model, int row, int count);
+
 // Moves frame `from` into slot `to` (0-based): cells 1..4, Change mark and the sign's dots; the
 // destination's "No." is rewritten with its own row number.
 void MoveFrame(ProjectModel &model, int from, int to);

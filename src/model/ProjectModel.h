@@ -29,6 +29,8 @@ struct PixelRect {
     int Top = 0;
     int Right = 0;
     int Bottom = 0;
+
+    bool operator==(const PixelRect &) const = default;
 };
 
 struct PixelPoint {

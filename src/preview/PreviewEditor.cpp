@@ -78,6 +78,7 @@ PixelRect PreviewEditor::draggedRect(int X, int Y) const
 void PreviewEditor::dropFloatingRegionWhereItLies()
 {
     DropRegion(model_, RegionCorner(model_, model_.Tools.SelRect));
+    lastEdit_ = FrameEdit::DropRegion;
 }
 
 PreviewPaint PreviewEditor::mouseDown(PointerButton button, int X, int Y)
@@ -96,6 +97,7 @@ PreviewPaint PreviewEditor::mouseDown(PointerButton button, int X, int Y)
     }
     if (tools.PlaceMode && button == PointerButton::Left) {
         StampPlacedPicture(model_);
+        lastEdit_ = FrameEdit::Stamp;
         model_.FloatDots.clearWindow(model_.WidthDot, model_.HeightDot);
         tools.PlaceMode = false;
         return Repaint();
@@ -130,6 +132,7 @@ PreviewPaint PreviewEditor::penStroke(PointerButton button, int X, int Y)
         return {};
     }
     model_.FrameDots.set(model_.CurFrame, dot.col, dot.row, button == PointerButton::Left ? 1 : 0);
+    lastEdit_ = FrameEdit::PenStroke;
     PreviewPaint paint;
     paint.dot = dot;
     return paint;
@@ -194,6 +197,7 @@ PreviewPaint PreviewEditor::liftRubberBand(int X, int Y)
     tools.SelRect.Bottom = corner.y;
     tools.SelRect = Normalised(tools.SelRect);
     LiftRegion(model_);
+    lastEdit_ = FrameEdit::LiftRegion;
     tools.DragRect = tools.SelRect;
     tools.RegionFloat = true;
     commands_.cutAndCopy = true;
@@ -249,6 +253,7 @@ PreviewPaint PreviewEditor::cut()
     model_.FloatDots.clearWindow(tools.RegionWidth, tools.RegionHeight);
     ClearRegionRectangle(model_, corner);
     endRegion(true);
+    lastEdit_ = FrameEdit::CutRegion;
     return Repaint();
 }
 
@@ -260,6 +265,7 @@ PreviewPaint PreviewEditor::copy()
     dropFloatingRegionWhereItLies();
     tools.RegionDrag = false;
     endRegion(false);
+    lastEdit_ = FrameEdit::CopyRegion;
     return Repaint();
 }
 
@@ -271,6 +277,7 @@ PreviewPaint PreviewEditor::deleteRegion()
     model_.FloatDots.clearWindow(tools.RegionWidth, tools.RegionHeight);
     ClearRegionRectangle(model_, corner);
     endRegion(true);
+    lastEdit_ = FrameEdit::DeleteRegion;
     return Repaint();
 }
 
@@ -296,4 +303,11 @@ PreviewPaint PreviewEditor::enterPlacing(const PictureWriter &writePicture)
     writePicture(model_.FloatDots);
     tools.PlaceMode = true;
     return Repaint();
+}
+
+void PreviewEditor::leaveForHistory()
+{
+    model_.Tools.PlaceMode = false;
+    model_.Tools.RegionDrag = false;
+    rubberBand_ = false;
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 // The editing states of the preview. The model's flags (RegionFloat, RegionDrag, PlaceMode) are the
 // record of the state; the rubber band, which the model does not name, is held by the editor.
@@ -31,6 +32,10 @@ struct RegionCommandState {
     bool cutAndCopy = false;
     bool paste = false;
 };
+
+// The last change a gesture or command made to the current frame or the floating region, which names
+// its undo step.
+enum class FrameEdit { None, PenStroke, Stamp, DropRegion, LiftRegion, CutRegion, CopyRegion, DeleteRegion };
 
 // The drawing tools (pointer, pen, select), the floating region, placing, and the region clipboard, as
 // one state machine over the project model. It receives pointer positions in preview pixels and
@@ -72,6 +77,14 @@ public:
     // Ends placing without stamping (a new project).
     void abandonPlacing() { model_.Tools.PlaceMode = false; }
 
+    // Answers the last edit since the previous call and forgets it.
+    FrameEdit takeFrameEdit() { return std::exchange(lastEdit_, FrameEdit::None); }
+
+    // Undo and redo change the frame under the tools: placing is abandoned and a rubber band or drag
+    // forgotten before, and afterwards Cut and Copy are offered exactly when a region floats.
+    void leaveForHistory();
+    void followHistory() { commands_.cutAndCopy = model_.Tools.RegionFloat; }
+
 private:
     bool insideSelection(int X, int Y) const;
     PixelRect draggedRect(int X, int Y) const;
@@ -84,4 +97,5 @@ private:
     ProjectModel &model_;
     bool rubberBand_ = false;
     RegionCommandState commands_;
+    FrameEdit lastEdit_ = FrameEdit::None;
 };

@@ -35,7 +35,7 @@ protected:
 TEST_F(Commands, MenusHoldTheirItemsWithDeleteHidden)
 {
     EXPECT_EQ(menuTexts("File1"), QStringList({"&New", "&Open", "&Save", "-", "E&xit"}));
-    EXPECT_EQ(menuTexts("Edit1"), QStringList({"&Cut", "Copy", "Past", "Delete"}));
+    EXPECT_EQ(menuTexts("Edit1"), QStringList({"&Undo", "&Redo", "-", "&Cut", "Copy", "Past", "Delete"}));
     EXPECT_FALSE(window().findChild<QMenu *>("Edit1")->actions().last()->isVisible());
     EXPECT_EQ(menuTexts("Option1"), QStringList({"Pen", "Select", "-", "Play"}));
     EXPECT_EQ(menuTexts("Help1"), QStringList({"&About..."}));

@@ -135,7 +135,10 @@ TEST_F(SignSetupWindow, NewAfterZoomingResetsTheZoomAndCentresThePicture)
     window().ZoomIn->trigger();
     window().ScrollBar1->setValue(40);
     window().ScrollBar2->setValue(3);
+    window().btnAdd->click();
+    ASSERT_TRUE(window().Undo1->isEnabled());
     runNew([](TfmStart &setup) { setup.OKButton->click(); });
+    EXPECT_FALSE(window().Undo1->isEnabled()) << "New starts an empty history";
     EXPECT_EQ(project().View.DotRadius, 2);
     EXPECT_EQ(window().ScrollBar1->value(), 0);
     EXPECT_EQ(window().ScrollBar2->value(), 0);

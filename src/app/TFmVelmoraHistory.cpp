@@ -1,0 +1,71 @@
+// The main window's undo and redo. The other handlers open a step before they call the core and close
+// it after; the history (src/history) keeps what the step changed, and these handlers undo and redo
+// steps and show what is left to undo or redo.
+#include "app/TFmVelmora.h"
+
+#include "app/Hints.h"
+#include "app/TextFieldUndoKeys.h"
+#include "history/RecordedEdits.h"
+
+#include <QAction>
+#include <QApplication>
+
+void TFmVelmora::connectHistory()
+{
+    QApplication::instance()->installEventFilter(new TextFieldUndoKeys(this));
+    connect(Undo1, &QAction::triggered, this, &TFmVelmora::Undo1Execute);
+    connect(Redo1, &QAction::triggered, this, &TFmVelmora::Redo1Execute);
+    showHistoryState();
+}
+
+void TFmVelmora::showHistoryState()
+{
+    Undo1->setEnabled(history_.canUndo());
+    Redo1->setEnabled(history_.canRedo());
+    const QString undo = QStringLiteral("Undo ") + history_.undoLabel();
+    const QString redo = QStringLiteral("Redo ") + history_.redoLabel();
+    ApplyHint(*Undo1,
+              history_.canUndo() ? undo + QLatin1Char('|') + undo : QStringLiteral("Undo|Nothing to undo"));
+    ApplyHint(*Redo1,
+              history_.canRedo() ? redo + QLatin1Char('|') + redo : QStringLiteral("Redo|Nothing to redo"));
+}
+
+void TFmVelmora::clearHistory()
+{
+    history_.clear();
+    showHistoryState();
+}
+
+void TFmVelmora::runFrameCommand(const std::function<PreviewPaint()> &command)
+{
+    history_.openStep(StepShape::CurrentFrame);
+    applyPaint(command());
+    closeFrameStep();
+    showToolState();
+}
+
+void TFmVelmora::closeFrameStep()
+{
+    history_.closeStep(FrameEditLabel(editor_.takeFrameEdit()));
+    showHistoryState();
+}
+
+void TFmVelmora::Undo1Execute()
+{
+    UndoEdit(history_, editor_);
+    showReplayedStep();
+}
+
+void TFmVelmora::Redo1Execute()
+{
+    RedoEdit(history_, editor_);
+    showReplayedStep();
+}
+
+void TFmVelmora::showReplayedStep()
+{
+    showFrameList();
+    DrawMatrix();
+    showToolState();
+    showHistoryState();
+}

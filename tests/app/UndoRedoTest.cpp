@@ -1,0 +1,100 @@
+#include "EditorFixture.h"
+
+#include "app/BusImageView.h"
+#include "app/TextEditPage.h"
+#include "io/ProjectFiles.h"
+#include "preview/PreviewGeometry.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolBar>
+
+namespace {
+
+class UndoRedo : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        startIn({});
+        QApplication::setActiveWindow(&window());
+    }
+    const ProjectModel &project() { return window().project(); }
+    QPoint dotCentre(int col, int row)
+    {
+        const int radius = project().View.DotRadius;
+        return DotBox(project().View, col, row).topLeft() + QPoint(radius, radius);
+    }
+    bool lit(int col, int row) { return project().FrameDots.at(project().CurFrame, col, row) == 1; }
+    void pressKeys(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+    {
+        target->setFocus();
+        QTest::keyClick(target, key, modifiers);
+    }
+};
+
+TEST_F(UndoRedo, MenuToolBarAndKeysUndoAndRedoWhatTheirHintsName)
+{
+    TFmVelmora &w = window();
+    EXPECT_FALSE(w.Undo1->isEnabled());
+    EXPECT_FALSE(w.Redo1->isEnabled());
+    EXPECT_EQ(w.Undo1->shortcut(), QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(w.Redo1->shortcuts(),
+              QList<QKeySequence>({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+
+    w.Pen1->trigger();
+    QTest::mousePress(w.BusImage, Qt::LeftButton, {}, dotCentre(3, 3));
+    EXPECT_FALSE(w.Undo1->isEnabled()) << "not in the middle of a stroke";
+    QTest::mouseMove(w.BusImage, dotCentre(4, 3));
+    QTest::mouseRelease(w.BusImage, Qt::LeftButton, {}, dotCentre(4, 3));
+    ASSERT_TRUE(lit(3, 3) && lit(4, 3));
+    w.btnAdd->click();
+    EXPECT_EQ(w.Undo1->toolTip(), "Undo New frame 2");
+    EXPECT_EQ(w.Undo1->statusTip(), "Undo New frame 2");
+
+    pressKeys(w.StringGrid, Qt::Key_Z);
+    EXPECT_EQ(project().FrameCount, 1);
+    EXPECT_EQ(w.StringGrid->model()->rowCount(), 1);
+    EXPECT_EQ(w.Redo1->toolTip(), "Redo New frame 2");
+    w.ToolBar1->findChild<QWidget *>("ToolButton16")->setFocus();
+    QTest::mouseClick(w.ToolBar1->findChild<QWidget *>("ToolButton16"), Qt::LeftButton);
+    EXPECT_FALSE(lit(3, 3) || lit(4, 3)) << "the whole stroke is one step";
+    EXPECT_FALSE(w.Undo1->isEnabled());
+    EXPECT_EQ(w.Undo1->statusTip(), "Nothing to undo");
+
+    pressKeys(w.StringGrid, Qt::Key_Y);
+    EXPECT_TRUE(lit(3, 3) && lit(4, 3));
+    pressKeys(w.StringGrid, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(project().FrameCount, 2);
+    EXPECT_FALSE(w.Redo1->isEnabled());
+
+    const QString file = fontDir.filePath(QStringLiteral("p.nkv"));
+    ASSERT_TRUE(SaveProject(project(), file).ok());
+    prompts.queueFile({file, 0});
+    w.FileOpen1->trigger();
+    EXPECT_FALSE(w.Undo1->isEnabled()) << "an opened project starts with no steps";
+}
+
+TEST_F(UndoRedo, AFocusedTextFieldKeepsItsOwnUndoKeys)
+{
+    window().btnAdd->click();
+    QLineEdit &field = *window().TextEdit->editTextUp;
+    field.setFocus();
+    QTest::keyClicks(&field, QStringLiteral("AB"));
+    QTest::keyClick(&field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field.text(), "") << "the field undid its typing";
+    QTest::keyClick(&field, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(field.text(), "AB") << "and redid it";
+
+    QComboBox &selector = *window().TextEdit->ComboBox2; // an editable selector is a text field too
+    selector.setFocus();
+    selector.lineEdit()->selectAll();
+    QTest::keyClicks(&selector, QStringLiteral("9"));
+    QTest::keyClick(&selector, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(selector.currentText(), "5  X  7");
+    EXPECT_EQ(project().FrameCount, 2) << "the project's New frame stays";
+}
+
+} // namespace
