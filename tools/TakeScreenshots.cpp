@@ -170,11 +170,13 @@ void LiftRegion(Session &session)
     QTest::mouseRelease(window.BusImage, Qt::LeftButton, {}, DotCentre(window, 168, 24));
 }
 
-// The lifted region dropped where it lies, then the first line played.
+// The lifted region dropped where it lies, then the first line played until its second frame shows
+// (the first one shows for its 3 seconds).
 void PlayFirstLine(Session &session)
 {
     session.window.Select1->trigger();
     session.window.Play1->trigger();
+    QTest::qWait(4500);
 }
 
 // A 16 x 16 picture drawn on the "Graphic Edit" page with the mouse, a click per picture pixel.
