@@ -118,6 +118,20 @@ TEST_F(ProjectTransfer, OpeningReplacesTheProjectAndKeepsDotsBeyondItsFrames)
     EXPECT_EQ(model.CurFrame, 1);
 }
 
+TEST_F(ProjectTransfer, OpeningAProjectOfNoFramesLeavesTheStateOfAnEmptiedList)
+{
+    for (int f = 0; f < 3; ++f) {
+        AppendFrame(model);
+        model.FrameDots.set(f, 5, 5, 1);
+    }
+    SelectCell(model, ColTime, 3);
+    OpenProject(model, FileOf(0, 16, 16), QStringLiteral("empty.nkv"));
+    EXPECT_EQ(model.FrameCount, 0);
+    EXPECT_EQ(model.CurFrame, 0);
+    EXPECT_EQ(model.SelRow, 1);
+    EXPECT_EQ(model.FrameDots.at(0, 5, 5), 0) << "the frame shown is dark";
+}
+
 TEST_F(ProjectTransfer, OpeningWithoutTrailerKeepsTheModules)
 {
     ProjectFile file = FileOf(1, 40, 16);
