@@ -8,6 +8,7 @@
 #include "preview/SelectionOutline.h"
 
 #include <QAction>
+#include <QLabel>
 
 namespace {
 
@@ -41,6 +42,9 @@ void TFmVelmora::connectTools()
 
 void TFmVelmora::applyPaint(const PreviewPaint &paint)
 {
+    if (paint.listEmpty) {
+        StatusBar1[0]->setText(EmptyListMessage());
+    }
     if (paint.repaint) {
         DrawMatrix();
     }

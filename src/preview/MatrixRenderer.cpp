@@ -41,10 +41,16 @@ private:
     std::shared_ptr<const DotMask> mask_;
 };
 
+// A picture being placed or a floating region shows only while there is a frame to put it in.
+bool ShowsPictureOverFrame(const ProjectModel &model)
+{
+    return model.FrameCount > 0;
+}
+
 bool PlacedPictureLit(const ProjectModel &model, int x, int y)
 {
     const ToolState &tools = model.Tools;
-    return tools.PlaceMode && x >= tools.PlaceCol && y >= tools.PlaceRow &&
+    return tools.PlaceMode && ShowsPictureOverFrame(model) && x >= tools.PlaceCol && y >= tools.PlaceRow &&
            model.FloatDots.atOrDark(x - tools.PlaceCol, y - tools.PlaceRow) == 1;
 }
 
@@ -119,7 +125,7 @@ void DrawMatrix(QImage &target, ProjectModel &model, int hScroll, int vScroll)
     const PixelCanvas canvas(target);
     const DotStamper stamper(canvas, model.View);
     DrawSignDots(canvas, model, stamper);
-    if (model.Tools.RegionFloat) {
+    if (model.Tools.RegionFloat && ShowsPictureOverFrame(model)) {
         DrawLiftedRegion(canvas, model, stamper);
     }
     if (model.View.DotGap > 2) {
