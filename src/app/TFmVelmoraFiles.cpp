@@ -66,6 +66,10 @@ void TFmVelmora::FileOpen1Execute()
     UpdateViewSize();
     showFrameList();
     DrawMatrix();
+    // Said now, not first at the close question, where Yes would then be a dead end.
+    if (const auto notice = OpenedProjectSaveNotice(model_, read.file)) {
+        prompts_.showMessage(*notice);
+    }
 }
 
 bool TFmVelmora::FileSave1Execute()

@@ -187,6 +187,34 @@ TEST_F(ProjectTransfer, SavingStopsAtTheFirstCellThatIsNotANumber)
     EXPECT_TRUE(CaptureProject(model).result.ok());
 }
 
+TEST_F(ProjectTransfer, SavingRefusesAColourCodeTheFileWordCannotHold)
+{
+    model.LedColor[7] = 153391689; // 153391689 * 14 + 7 is past the largest 32-bit word
+    EXPECT_EQ(CaptureProject(model).result.message(),
+              "The project cannot be saved: the colour code 153391689 of module 8 does not fit the current "
+              "format's 32-bit word.");
+    model.LedColor[7] = -153391689;
+    EXPECT_TRUE(CaptureProject(model).result.ok());
+}
+
+TEST_F(ProjectTransfer, AnOpenedOlderFileThatCannotBeSavedSaysSoAtOnce)
+{
+    ProjectFile file = FileOf(1, 1024, 16);
+    EXPECT_FALSE(OpenedProjectSaveNotice(model, file)) << "its own module data";
+    file.modules.reset();
+    OpenProject(model, file, QStringLiteral("wide.kvf"));
+    EXPECT_FALSE(OpenedProjectSaveNotice(model, file)) << "24-dot modules make 43";
+
+    model.LedWidthDot = 16; // a sign set up with 16-dot modules before
+    OpenProject(model, file, QStringLiteral("wide.kvf"));
+    const auto notice = OpenedProjectSaveNotice(model, file);
+    ASSERT_TRUE(notice);
+    EXPECT_TRUE(notice->startsWith("'wide.kvf' has no module data")) << notice->toStdString();
+    EXPECT_TRUE(notice->contains("makes 64 modules")) << notice->toStdString();
+    EXPECT_TRUE(notice->contains("set up the sign with New and append the file")) << notice->toStdString();
+    EXPECT_FALSE(CaptureProject(model).result.ok());
+}
+
 TEST_F(ProjectTransfer, StatusPanelsShowSignAndModules)
 {
     EXPECT_EQ(SignSizePanelText(model), "192Dot X 24Dot");
