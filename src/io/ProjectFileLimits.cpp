@@ -72,7 +72,8 @@ std::optional<QString> OlderModuleWidthProblem(int ledWidthDot, int widthDot)
 
 bool FitsFileWord(std::int64_t word)
 {
-    return word >= std::numeric_limits<std::int32_t>::min() && word <= std::numeric_limits<std::int32_t>::max();
+    return word >= std::numeric_limits<std::int32_t>::min() &&
+           word <= std::numeric_limits<std::int32_t>::max();
 }
 
 std::int64_t ModuleWidthWord(int ledWidthDot)

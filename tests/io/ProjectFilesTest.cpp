@@ -83,7 +83,8 @@ TEST_F(ProjectFiles, AFailedWriteNamesItsFirstCause)
     const FileResult saved = SaveProject(model, path);
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousSignal);
-    EXPECT_EQ(saved.message(), "Cannot save '" + path + "': " + QString::fromLocal8Bit(std::strerror(EFBIG)) + ".");
+    EXPECT_EQ(saved.message(),
+              "Cannot save '" + path + "': " + QString::fromLocal8Bit(std::strerror(EFBIG)) + ".");
     EXPECT_FALSE(QFile::exists(path));
 }
 
