@@ -16,10 +16,13 @@ struct CliRun {
     QStringList errLines() const { return err.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 };
 
-// Runs velmora-cli with `arguments` in `workingDir` (the test's own when empty), as a user would.
-inline CliRun RunCli(const QStringList &arguments, const QString &workingDir = {})
+// Runs velmora-cli with `arguments` in `workingDir` (the test's own when empty), as a user would, in the
+// test's environment or the one given.
+inline CliRun RunCli(const QStringList &arguments, const QString &workingDir = {},
+                     const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     if (!workingDir.isEmpty()) {
         process.setWorkingDirectory(workingDir);
     }
