@@ -131,7 +131,8 @@ TEST_F(CommandLine, FailuresExitWithOneLineOnStandardError)
 
 TEST_F(CommandLine, RenderRefusalsNameWhatIsWritten)
 {
-    const CliRun tooLarge = run({"render", path("one.kvf"), "--frame", "1", "-o", path("x.png"), "--radius", "16382"});
+    const CliRun tooLarge =
+        run({"render", path("one.kvf"), "--frame", "1", "-o", path("x.png"), "--radius", "16382"});
     EXPECT_TRUE(tooLarge.err.contains("32767 x 32767 pixels, more than the 268435456 pixels"))
         << tooLarge.err.toStdString();
     const CliRun jpeg = run({"render", path("one.kvf"), "--frame", "1", "-o", path("x.jpg")});
@@ -144,7 +145,8 @@ TEST_F(CommandLine, NeverNeedsADisplay)
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":97"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    const CliRun dots = RunCli({"dots", path("one.kvf"), "--frame", "1", "-platform", "foo"}, {}, environment);
+    const CliRun dots =
+        RunCli({"dots", path("one.kvf"), "--frame", "1", "-platform", "foo"}, {}, environment);
     EXPECT_EQ(dots.exitCode, 0) << dots.err.toStdString();
     EXPECT_EQ(dots.out, "#\n");
 }
