@@ -74,6 +74,9 @@ void DrawSignDots(const PixelCanvas &target, const ProjectModel &model, const Do
 // The lifted region follows the drag rectangle wherever it goes, over the sign's edge too.
 void DrawLiftedRegion(const PixelCanvas &target, const ProjectModel &model, const DotStamper &stamper)
 {
+    if (!ShowsPictureOverFrame(model)) {
+        return;
+    }
     const ViewState &view = model.View;
     const ToolState &tools = model.Tools;
     const int pitch = Pitch(view);
@@ -125,7 +128,7 @@ void DrawMatrix(QImage &target, ProjectModel &model, int hScroll, int vScroll)
     const PixelCanvas canvas(target);
     const DotStamper stamper(canvas, model.View);
     DrawSignDots(canvas, model, stamper);
-    if (model.Tools.RegionFloat && ShowsPictureOverFrame(model)) {
+    if (model.Tools.RegionFloat) {
         DrawLiftedRegion(canvas, model, stamper);
     }
     if (model.View.DotGap > 2) {
