@@ -7,6 +7,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -32,6 +34,24 @@ void KeepQtRemarksQuiet(QtMsgType type, const QMessageLogContext &, const QStrin
     }
 }
 
+// The arguments without a choice of another platform for Qt ("-platform NAME", also with two dashes):
+// the command line draws off-screen whatever it is given, so that it runs where no display is.
+std::vector<char *> WithoutPlatformChoice(int argc, char **argv)
+{
+    std::vector<char *> kept;
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const bool choosesPlatform = i > 0 && (argument == "-platform" || argument == "--platform");
+        if (choosesPlatform) {
+            ++i; // its value goes with it
+            continue;
+        }
+        kept.push_back(argv[i]);
+    }
+    kept.push_back(nullptr);
+    return kept;
+}
+
 void PrintOverview(std::FILE *out)
 {
     std::fprintf(out, "usage: velmora-cli SUBCOMMAND [OPTIONS]\n\nsubcommands:\n");
@@ -45,10 +65,12 @@ void PrintOverview(std::FILE *out)
 
 int main(int argc, char **argv)
 {
-    // The command line draws text and pictures without a display.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The command line draws text and pictures without a display, whatever the environment says.
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(KeepQtRemarksQuiet);
-    QGuiApplication app(argc, argv);
+    std::vector<char *> kept = WithoutPlatformChoice(argc, argv);
+    int keptCount = static_cast<int>(kept.size()) - 1;
+    QGuiApplication app(keptCount, kept.data());
     QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();
     if (arguments.isEmpty() || arguments.first() == QLatin1String("--help") ||
