@@ -1,0 +1,268 @@
+#include "routes/RouteRows.h"
+
+#include "model/DotBuffers.h"
+#include "picture/EditSurface.h"
+
+#include <QDir>
+#include <QHash>
+
+#include <set>
+
+namespace {
+
+constexpr int MaxBoard = 65535;
+constexpr int MaxTime = 255;
+constexpr int MaxPointSize = 1000;
+
+// The fields of one row by column name; columns the row does not reach read empty.
+class RowFields {
+public:
+    RowFields(const QHash<QString, int> &columns, const QStringList &fields) : columns_(columns), fields_(fields)
+    {
+    }
+    QString operator[](const QString &column) const
+    {
+        const int index = columns_.value(column, -1);
+        return index >= 0 && index < fields_.size() ? fields_[index].trimmed() : QString();
+    }
+    // The font entry keeps its blanks: entries are matched exactly.
+    QString untrimmed(const QString &column) const
+    {
+        const int index = columns_.value(column, -1);
+        return index >= 0 && index < fields_.size() ? fields_[index] : QString();
+    }
+
+private:
+    const QHash<QString, int> &columns_;
+    const QStringList &fields_;
+};
+
+// A whole number from `lowest` to `highest` in `column`, `fallback` when the field is empty.
+std::optional<int> Bounded(const RowFields &fields, const QString &column, std::optional<int> fallback,
+                           int lowest, int highest, QString &error)
+{
+    const QString text = fields[column];
+    if (text.isEmpty() && fallback) {
+        return fallback;
+    }
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < lowest || value > highest) {
+        error = text.isEmpty() ? QStringLiteral("%1 is needed").arg(column)
+                               : QStringLiteral("%1 must be a whole number from %2 to %3, not '%4'")
+                                     .arg(column)
+                                     .arg(lowest)
+                                     .arg(highest)
+                                     .arg(text);
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<bool> Box(const RowFields &fields, const QString &column, QString &error)
+{
+    const QString text = fields[column].toLower();
+    if (text.isEmpty() || text == QLatin1String("0") || text == QLatin1String("no") ||
+        text == QLatin1String("false")) {
+        return false;
+    }
+    if (text == QLatin1String("1") || text == QLatin1String("yes") || text == QLatin1String("true")) {
+        return true;
+    }
+    error = QStringLiteral("%1 must be yes or no, not '%2'").arg(column, fields[column]);
+    return std::nullopt;
+}
+
+std::optional<TextAlign> AlignOf(const QString &text, QString &error)
+{
+    if (text.isEmpty() || text == QLatin1String("centre") || text == QLatin1String("center")) {
+        return TextAlign::Centre;
+    }
+    if (text == QLatin1String("left")) {
+        return TextAlign::Left;
+    }
+    if (text == QLatin1String("right")) {
+        return TextAlign::Right;
+    }
+    error = QStringLiteral("align must be left, centre or right, not '%1'").arg(text);
+    return std::nullopt;
+}
+
+// The edit zoom of a picture size: 16, 24, 32, 48 or default (also when empty).
+std::optional<int> PictureZoomOf(const QString &text, QString &error)
+{
+    const QString size = text.isEmpty() ? QStringLiteral("default") : text.toLower();
+    for (int item = 0; item < ImageSizeItems; ++item) {
+        const int n = PictureSizeOfItem(item);
+        const bool isDefault = item == ImageSizeItems - 1;
+        if (isDefault ? size == QLatin1String("default") : size == QString::number(n)) {
+            return EditZoomOfItem(item);
+        }
+    }
+    error = QStringLiteral("picture_size must be 16, 24, 32, 48 or default, not '%1'").arg(text);
+    return std::nullopt;
+}
+
+std::optional<TextChoice> FontOf(const RowFields &fields, QString &error)
+{
+    TextChoice choice;
+    choice.source = fields.untrimmed(QStringLiteral("font"));
+    choice.face = fields[QStringLiteral("face")];
+    const auto size = Bounded(fields, QStringLiteral("size"), 0, 1, MaxPointSize, error);
+    const auto bold = Box(fields, QStringLiteral("bold"), error);
+    const auto italic = Box(fields, QStringLiteral("italic"), error);
+    const auto underline = Box(fields, QStringLiteral("underline"), error);
+    if (!size || !bold || !italic || !underline) {
+        return std::nullopt;
+    }
+    choice.pointSize = *size;
+    choice.bold = *bold;
+    choice.italic = *italic;
+    choice.underline = *underline;
+    TextRequest probe;
+    switch (ApplyTextChoice(choice, 96, probe)) {
+    case TextChoiceProblem::UnknownSource:
+        error = QStringLiteral("unknown font entry '%1' (a size selector entry, or 'other')").arg(choice.source);
+        return std::nullopt;
+    case TextChoiceProblem::OwnFontWithoutOther:
+        error = QStringLiteral("face and size go with the font 'other'");
+        return std::nullopt;
+    case TextChoiceProblem::None:
+        break;
+    }
+    return choice;
+}
+
+// One row's frame, or the first thing wrong with it in `error`.
+std::optional<RouteRow> RowOf(const RowFields &fields, const QDir &tableDir, QString &error)
+{
+    RouteRow route;
+    const auto board = Bounded(fields, QStringLiteral("board"), std::nullopt, 0, MaxBoard, error);
+    const auto time = Bounded(fields, QStringLiteral("time"), 3, 0, MaxTime, error);
+    const auto font = FontOf(fields, error);
+    const auto align = AlignOf(fields[QStringLiteral("align")].toLower(), error);
+    const auto x = Bounded(fields, QStringLiteral("x"), 0, -MaxWidthDot, MaxWidthDot, error);
+    const auto y = Bounded(fields, QStringLiteral("y"), 0, -MaxHeightDot, MaxHeightDot, error);
+    const auto zoom = PictureZoomOf(fields[QStringLiteral("picture_size")], error);
+    if (!board || !time || !font || !align || !x || !y || !zoom) {
+        return std::nullopt;
+    }
+    const bool hasX = !fields[QStringLiteral("x")].isEmpty();
+    if (hasX != !fields[QStringLiteral("y")].isEmpty()) {
+        error = QStringLiteral("x and y go together");
+        return std::nullopt;
+    }
+    route.board = *board;
+    route.time = *time;
+    route.text = fields.untrimmed(QStringLiteral("text"));
+    route.font = *font;
+    route.align = *align;
+    if (hasX) {
+        route.x = *x;
+        route.y = *y;
+    }
+    const QString picture = fields[QStringLiteral("picture")];
+    if (!picture.isEmpty()) {
+        route.picturePath = QDir::cleanPath(tableDir.filePath(picture));
+    }
+    route.pictureZoom = *zoom;
+    return route;
+}
+
+bool AllEmpty(const QStringList &fields)
+{
+    for (const QString &field : fields) {
+        if (!field.trimmed().isEmpty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The heading's columns by name, or the problem with the heading.
+std::optional<QHash<QString, int>> ColumnsOf(const QStringList &heading, QString &error)
+{
+    QHash<QString, int> columns;
+    for (int i = 0; i < heading.size(); ++i) {
+        const QString name = heading[i].trimmed().toLower();
+        if (!RouteColumns().contains(name)) {
+            error = QStringLiteral("unknown column '%1' (%2)").arg(heading[i], RouteColumns().join(", "));
+            return std::nullopt;
+        }
+        if (columns.contains(name)) {
+            error = QStringLiteral("column '%1' is named twice").arg(name);
+            return std::nullopt;
+        }
+        columns.insert(name, i);
+    }
+    if (!columns.contains(QStringLiteral("board"))) {
+        error = QStringLiteral("the heading names no board column");
+        return std::nullopt;
+    }
+    return columns;
+}
+
+} // namespace
+
+QStringList RouteColumns()
+{
+    return {"board", "time", "text", "font", "face", "size", "bold", "italic", "underline", "align", "x", "y",
+            "picture", "picture_size"};
+}
+
+RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString &tableDir)
+{
+    RouteRows checked;
+    if (records.empty()) {
+        checked.problems.push_back({1, QStringLiteral("the table has no heading row")});
+        return checked;
+    }
+    QString error;
+    const auto columns = ColumnsOf(records.front(), error);
+    if (!columns) {
+        checked.problems.push_back({1, error});
+        return checked;
+    }
+    const QDir dir(tableDir);
+    std::set<int> endedBoards;
+    int frames = 0;
+    for (std::size_t r = 1; r < records.size(); ++r) {
+        const int row = static_cast<int>(r) + 1;
+        if (AllEmpty(records[r])) {
+            continue;
+        }
+        if (records[r].size() > records.front().size()) {
+            checked.problems.push_back(
+                {row, QStringLiteral("%1 fields, but the heading names %2 columns")
+                          .arg(records[r].size())
+                          .arg(records.front().size())});
+            continue;
+        }
+        if (++frames > MaxFrames) {
+            checked.problems.push_back({row, QStringLiteral("more than %1 frames").arg(MaxFrames)});
+            break;
+        }
+        std::optional<RouteRow> route = RowOf(RowFields(*columns, records[r]), dir, error);
+        if (!route) {
+            checked.problems.push_back({row, error});
+            continue;
+        }
+        route->row = row;
+        const bool continuesLine = !checked.rows.empty() && checked.rows.back().board == route->board;
+        if (!continuesLine) {
+            if (endedBoards.contains(route->board)) {
+                checked.problems.push_back(
+                    {row, QStringLiteral("board %1 appears again after other boards").arg(route->board)});
+                continue;
+            }
+            if (!checked.rows.empty()) {
+                endedBoards.insert(checked.rows.back().board);
+            }
+        }
+        checked.rows.push_back(*route);
+    }
+    if (!checked.problems.empty()) {
+        checked.rows.clear();
+    }
+    return checked;
+}
