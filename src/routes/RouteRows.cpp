@@ -109,16 +109,18 @@ std::optional<TextChoice> FontOf(const RowFields &fields, QString &error)
     choice.source = fields.untrimmed(QStringLiteral("font"));
     choice.face = fields[QStringLiteral("face")];
     const auto size = Bounded(fields, QStringLiteral("size"), 0, 1, MaxPointSize, error);
-    const auto bold = Box(fields, QStringLiteral("bold"), error);
-    const auto italic = Box(fields, QStringLiteral("italic"), error);
-    const auto underline = Box(fields, QStringLiteral("underline"), error);
-    if (!size || !bold || !italic || !underline) {
+    if (!size) {
         return std::nullopt;
     }
     choice.pointSize = *size;
-    choice.bold = *bold;
-    choice.italic = *italic;
-    choice.underline = *underline;
+    for (auto [column, box] : {std::pair{"bold", &choice.bold}, std::pair{"italic", &choice.italic},
+                               std::pair{"underline", &choice.underline}}) {
+        const auto checked = Box(fields, QLatin1String(column), error);
+        if (!checked) {
+            return std::nullopt;
+        }
+        *box = *checked;
+    }
     TextRequest probe;
     switch (ApplyTextChoice(choice, 96, probe)) {
     case TextChoiceProblem::UnknownSource:
@@ -138,18 +140,30 @@ std::optional<RouteRow> RowOf(const RowFields &fields, const QDir &tableDir, QSt
 {
     RouteRow route;
     const auto board = Bounded(fields, QStringLiteral("board"), std::nullopt, 0, MaxBoard, error);
+    if (!board) {
+        return std::nullopt;
+    }
     const auto time = Bounded(fields, QStringLiteral("time"), 3, 0, MaxTime, error);
+    if (!time) {
+        return std::nullopt;
+    }
     const auto font = FontOf(fields, error);
+    if (!font) {
+        return std::nullopt;
+    }
     const auto align = AlignOf(fields[QStringLiteral("align")].toLower(), error);
-    const auto x = Bounded(fields, QStringLiteral("x"), 0, -MaxWidthDot, MaxWidthDot, error);
-    const auto y = Bounded(fields, QStringLiteral("y"), 0, -MaxHeightDot, MaxHeightDot, error);
-    const auto zoom = PictureZoomOf(fields[QStringLiteral("picture_size")], error);
-    if (!board || !time || !font || !align || !x || !y || !zoom) {
+    if (!align) {
         return std::nullopt;
     }
     const bool hasX = !fields[QStringLiteral("x")].isEmpty();
     if (hasX != !fields[QStringLiteral("y")].isEmpty()) {
         error = QStringLiteral("x and y go together");
+        return std::nullopt;
+    }
+    const auto x = Bounded(fields, QStringLiteral("x"), 0, -MaxWidthDot, MaxWidthDot, error);
+    const auto y = x ? Bounded(fields, QStringLiteral("y"), 0, -MaxHeightDot, MaxHeightDot, error) : std::nullopt;
+    const auto zoom = y ? PictureZoomOf(fields[QStringLiteral("picture_size")], error) : std::nullopt;
+    if (!zoom) {
         return std::nullopt;
     }
     route.board = *board;
@@ -225,6 +239,7 @@ RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString
     }
     const QDir dir(tableDir);
     std::set<int> endedBoards;
+    std::optional<int> previousBoard;
     int frames = 0;
     for (std::size_t r = 1; r < records.size(); ++r) {
         const int row = static_cast<int>(r) + 1;
@@ -242,24 +257,32 @@ RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString
             checked.problems.push_back({row, QStringLiteral("more than %1 frames").arg(MaxFrames)});
             break;
         }
-        std::optional<RouteRow> route = RowOf(RowFields(*columns, records[r]), dir, error);
+        const RowFields fields(*columns, records[r]);
+        std::optional<RouteRow> route = RowOf(fields, dir, error);
         if (!route) {
             checked.problems.push_back({row, error});
+        }
+        // A board that cannot be read ends no line; one that can is checked even when the rest of its
+        // row is faulty, so that a faulty row does not hide a board appearing again.
+        QString ignored;
+        const auto board = Bounded(fields, QStringLiteral("board"), std::nullopt, 0, MaxBoard, ignored);
+        if (board && board != previousBoard && endedBoards.contains(*board)) {
+            if (route) {
+                checked.problems.push_back(
+                    {row, QStringLiteral("board %1 appears again after other boards").arg(*board)});
+            }
             continue;
         }
-        route->row = row;
-        const bool continuesLine = !checked.rows.empty() && checked.rows.back().board == route->board;
-        if (!continuesLine) {
-            if (endedBoards.contains(route->board)) {
-                checked.problems.push_back(
-                    {row, QStringLiteral("board %1 appears again after other boards").arg(route->board)});
-                continue;
+        if (board && board != previousBoard) {
+            if (previousBoard) {
+                endedBoards.insert(*previousBoard);
             }
-            if (!checked.rows.empty()) {
-                endedBoards.insert(checked.rows.back().board);
-            }
+            previousBoard = board;
         }
-        checked.rows.push_back(*route);
+        if (route) {
+            route->row = row;
+            checked.rows.push_back(*route);
+        }
     }
     if (!checked.problems.empty()) {
         checked.rows.clear();
