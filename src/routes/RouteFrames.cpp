@@ -8,6 +8,8 @@
 #include "text/TextComposer.h"
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -64,24 +66,19 @@ int AlignedStart(int length, int low, int high, TextAlign align)
     return align == TextAlign::Right ? high - length : low + (room - length) / 2;
 }
 
-// How many lit columns and rows of the placed box fall outside the sign; "or more" when the box reaches
-// the edge of the composed window, beyond which the composition itself has cut.
-QString CutDescription(const ProjectModel &model, const LitBox &box, DotCorner at, PlacingWindow window)
+// How many lit columns and rows of the whole picture fall outside the sign when its box is placed at `at`.
+QString CutDescription(const ProjectModel &model, const LitBox &whole, DotCorner at)
 {
-    const int left = at.col + box.left;
-    const int top = at.row + box.top;
-    const int across = std::max(0, -left) + std::max(0, left + box.width() - model.WidthDot);
-    const int down = std::max(0, -top) + std::max(0, top + box.height() - model.HeightDot);
+    const int left = at.col + whole.left;
+    const int top = at.row + whole.top;
+    const int across = std::max(0, -left) + std::max(0, left + whole.width() - model.WidthDot);
+    const int down = std::max(0, -top) + std::max(0, top + whole.height() - model.HeightDot);
     QStringList parts;
     if (across > 0) {
-        parts << QStringLiteral("%1 dots across%2")
-                     .arg(across)
-                     .arg(box.right == window.width - 1 ? QStringLiteral(" or more") : QString());
+        parts << QStringLiteral("%1 dots across").arg(across);
     }
     if (down > 0) {
-        parts << QStringLiteral("%1 dots down%2")
-                     .arg(down)
-                     .arg(box.bottom == window.height - 1 ? QStringLiteral(" or more") : QString());
+        parts << QStringLiteral("%1 dots down").arg(down);
     }
     return parts.join(QStringLiteral(", "));
 }
@@ -94,6 +91,9 @@ void StampAt(ProjectModel &model, DotCorner at)
     StampPlacedPicture(model);
     model.FloatDots.clearWindow(model.WidthDot + PictureMargin, model.HeightDot + PictureMargin);
 }
+
+// Writes a picture to be placed for a sign of the given size, as composition and upload do.
+using PictureWriter = std::function<void(int widthDot, int heightDot, DotPlane &out)>;
 
 class FrameBuilder {
 public:
@@ -123,13 +123,15 @@ private:
             build_.problems.push_back({route.row, sampled.result.message()});
             return 0;
         }
-        WriteUploadDots(sampled.surface, route.pictureZoom, model_.WidthDot, model_.HeightDot, model_.FloatDots);
-        const LitBox box = LitBoxOf(model_.FloatDots, window_);
+        const PictureWriter upload = [&sampled, &route](int widthDot, int heightDot, DotPlane &out) {
+            WriteUploadDots(sampled.surface, route.pictureZoom, widthDot, heightDot, out);
+        };
+        const LitBox box = write(upload);
         if (box.empty) {
             return 0;
         }
         const DotCorner at{-box.left, AlignedStart(box.height(), 0, model_.HeightDot, TextAlign::Centre) - box.top};
-        stamp(route, QStringLiteral("picture"), box, at);
+        stamp(route, QStringLiteral("picture"), whole(upload, box), at);
         return std::min(box.width(), model_.WidthDot);
     }
 
@@ -141,15 +143,19 @@ private:
         request.text = route.text;
         request.workDir = fonts_.workDir;
         request.installedFontDir = fonts_.installedFontDir;
-        request.widthDot = model_.WidthDot;
-        request.heightDot = model_.HeightDot;
         const FontFileEntry *chosen = ChosenFontFile(request);
-        if (ComposeText(request, model_.FloatDots) != chosen) {
+        const FontFileEntry *used = nullptr;
+        const PictureWriter compose = [&request, &used](int widthDot, int heightDot, DotPlane &out) {
+            request.widthDot = widthDot;
+            request.heightDot = heightDot;
+            used = ComposeText(request, out);
+        };
+        const LitBox box = write(compose);
+        if (used != chosen) {
             const QString path = FontFolders(fonts_.workDir, fonts_.installedFontDir).pathOf(chosen->fileName);
             build_.problems.push_back({route.row, QStringLiteral("cannot read the font file %1").arg(path)});
             return;
         }
-        const LitBox box = LitBoxOf(model_.FloatDots, window_);
         if (box.empty) {
             return;
         }
@@ -158,12 +164,33 @@ private:
                                                      box.left,
                                                  AlignedStart(box.height(), 0, model_.HeightDot, TextAlign::Centre) -
                                                      box.top};
-        stamp(route, QStringLiteral("text"), box, at);
+        stamp(route, QStringLiteral("text"), whole(compose, box), at);
     }
 
-    void stamp(const RouteRow &route, const QString &what, const LitBox &box, DotCorner at)
+    // Writes the picture into FloatDots as the editor does for this sign; answers its lit box there.
+    LitBox write(const PictureWriter &writer)
     {
-        const QString cut = CutDescription(model_, box, at, window_);
+        writer(model_.WidthDot, model_.HeightDot, model_.FloatDots);
+        return LitBoxOf(model_.FloatDots, WindowOf(model_));
+    }
+
+    // The lit box of the whole picture. One that reaches past the sign may have been cut at the edge of
+    // FloatDots' window already; it is written again for the largest sign to tell by how much.
+    LitBox whole(const PictureWriter &writer, const LitBox &box)
+    {
+        if (box.right < model_.WidthDot && box.bottom < model_.HeightDot) {
+            return box;
+        }
+        if (!scratch_) {
+            scratch_ = std::make_unique<DotPlane>();
+        }
+        writer(MaxWidthDot - PictureMargin, MaxHeightDot - PictureMargin, *scratch_);
+        return LitBoxOf(*scratch_, {MaxWidthDot, MaxHeightDot});
+    }
+
+    void stamp(const RouteRow &route, const QString &what, const LitBox &whole, DotCorner at)
+    {
+        const QString cut = CutDescription(model_, whole, at);
         if (!cut.isEmpty()) {
             build_.warnings.push_back({route.row, QStringLiteral("the %1 is cut: %2").arg(what, cut)});
         }
@@ -173,7 +200,7 @@ private:
     ProjectModel &model_;
     const RouteFonts &fonts_;
     RouteBuild &build_;
-    const PlacingWindow window_ = WindowOf(model_);
+    std::unique_ptr<DotPlane> scratch_;
 };
 
 // The list cells and Change mark of frame `f`, the row's frame in a list where the rows before and after
