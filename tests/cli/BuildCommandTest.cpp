@@ -78,4 +78,20 @@ TEST_F(BuildCommand, AFaultyRowLeavesTheOutputAsItWas)
               1);
 }
 
+TEST_F(BuildCommand, TheDocumentedExampleBuildsWithoutCuts)
+{
+    WriteChineseFont(dir.path(), QStringLiteral("STDFONT.24"));
+    const CliRun built = RunCli({"build", QStringLiteral(VELMORA_EXAMPLES "/routes.csv"), "-o", path("routes.nkv"),
+                                 "--type", "24 X 32", "--number", "8", "--font-dir", dir.path()});
+    ASSERT_EQ(built.exitCode, 0) << built.err.toStdString();
+    EXPECT_EQ(built.err, "");
+    const QStringList info = RunCli({"info", path("routes.nkv")}).outLines();
+    EXPECT_EQ(info.mid(6), (QStringList{"001\t001\t101\t\t", "002\t002\t12\tV\t4", "003\t\t12\t\t4",
+                                        "004\t003\t7\t\t"}));
+    // The badge's ring touches the left edge on its middle rows.
+    const QStringList rows = RunCli({"dots", path("routes.nkv"), "--frame", "2"}).outLines();
+    ASSERT_EQ(rows.size(), 32);
+    EXPECT_EQ(rows[15].left(2), "##");
+}
+
 } // namespace
