@@ -81,8 +81,7 @@ void ComposeAndSave(benchmark::State &state)
     Depot &depot = TheDepot();
     const QString out = depot.dir.filePath(QStringLiteral("reference.nkv"));
     auto saved = NewProjectModel(depot);
-    BuildRouteFrames(*saved,
-                     CheckRouteTable(ReadCsvRecords(depot.table).records, depot.dir.path()).rows,
+    BuildRouteFrames(*saved, CheckRouteTable(ReadCsvRecords(depot.table).records, depot.dir.path()).rows,
                      {depot.dir.path(), {}, 96});
     TextRequest request;
     request.chinese = {true, mingEntry};

@@ -29,12 +29,14 @@ void AddOptions(QCommandLineParser &parser)
         "Builds a project from a route table (CSV as spreadsheets write it, UTF-8) whose heading row names "
         "its columns in any order: board (required, 0..65535; rows of one board that follow one another form "
         "one line), time (0..255 seconds, default 3), text, font (a size selector entry, or 'other'; default "
-        "\"5  X  7\"), face, size, bold, italic, underline (yes/no), align (left, centre, right), x and y (the "
+        "\"5  X  7\"), face, size, bold, italic, underline (yes/no), align (left, centre, right), x and y "
+        "(the "
         "dot where the composed picture's top-left dot goes), picture (relative to the table's folder) and "
         "picture_size (16, 24, 32, 48, default). A row that cannot be built is reported as TABLE:ROW and "
         "nothing is written; text or a picture cut at the sign's edges is a warning."));
     parser.addPositionalArgument(QStringLiteral("TABLE"), QStringLiteral("The route table."));
-    parser.addOption({QStringLiteral("o"), QStringLiteral("The '.nkv' file to write."), QStringLiteral("OUT")});
+    parser.addOption(
+        {QStringLiteral("o"), QStringLiteral("The '.nkv' file to write."), QStringLiteral("OUT")});
     parser.addOptions(SignSetupOptions());
     parser.addOptions({
         {like, QStringLiteral("Take the sign (geometry and module colours) of this project instead."),
@@ -73,8 +75,8 @@ void PrintRowLines(const QString &table, std::vector<RouteProblem> lines, const 
     std::stable_sort(lines.begin(), lines.end(),
                      [](const RouteProblem &a, const RouteProblem &b) { return a.row < b.row; });
     for (const RouteProblem &line : lines) {
-        std::fprintf(stderr, "%s:%d: %s%s\n", table.toUtf8().constData(), line.row, prefix.toUtf8().constData(),
-                     line.what.toUtf8().constData());
+        std::fprintf(stderr, "%s:%d: %s%s\n", table.toUtf8().constData(), line.row,
+                     prefix.toUtf8().constData(), line.what.toUtf8().constData());
     }
 }
 
@@ -143,7 +145,8 @@ int RunBuild(const QStringList &arguments)
     ProjectModel model;
     ApplyStartupProject(model);
     ApplyNewProject(model, *sign.setup);
-    const RouteBuild built = BuildRouteFrames(model, *rows, {folders.workDir, folders.installedFontDir, *dpi});
+    const RouteBuild built =
+        BuildRouteFrames(model, *rows, {folders.workDir, folders.installedFontDir, *dpi});
     PrintRowLines(table, built.warnings, QStringLiteral("warning: "));
     if (!built.problems.empty()) {
         PrintRowLines(table, built.problems, {});

@@ -35,8 +35,9 @@ QList<QCommandLineOption> SignSetupOptions()
          LedTypeCaptions().constFirst()},
         {number, QStringLiteral("The LED Number, 1 to 16."), QStringLiteral("N"), QStringLiteral("8")},
         {colors,
-         QStringLiteral("Colour codes of the modules from the left, comma-separated: 0 Yellow, 1 Red, 2 Green, "
-                        "3 Blue, 4 White; modules not named are yellow (default: modules 4 and 5 red)."),
+         QStringLiteral(
+             "Colour codes of the modules from the left, comma-separated: 0 Yellow, 1 Red, 2 Green, "
+             "3 Blue, 4 White; modules not named are yellow (default: modules 4 and 5 red)."),
          QStringLiteral("CODES")},
     };
 }

@@ -21,10 +21,7 @@ private:
     bool atEnd() const { return at_ >= text_.size(); }
     QChar current() const { return text_[at_]; }
 
-    bool atLineEnd() const
-    {
-        return current() == QLatin1Char('\n') || current() == QLatin1Char('\r');
-    }
+    bool atLineEnd() const { return current() == QLatin1Char('\n') || current() == QLatin1Char('\r'); }
 
     void skipLineEnd()
     {

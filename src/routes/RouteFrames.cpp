@@ -130,7 +130,8 @@ private:
         if (box.empty) {
             return 0;
         }
-        const DotCorner at{-box.left, AlignedStart(box.height(), 0, model_.HeightDot, TextAlign::Centre) - box.top};
+        const DotCorner at{-box.left,
+                           AlignedStart(box.height(), 0, model_.HeightDot, TextAlign::Centre) - box.top};
         stamp(route, QStringLiteral("picture"), whole(upload, box), at);
         return std::min(box.width(), model_.WidthDot);
     }
@@ -152,18 +153,18 @@ private:
         };
         const LitBox box = write(compose);
         if (used != chosen) {
-            const QString path = FontFolders(fonts_.workDir, fonts_.installedFontDir).pathOf(chosen->fileName);
+            const QString path =
+                FontFolders(fonts_.workDir, fonts_.installedFontDir).pathOf(chosen->fileName);
             build_.problems.push_back({route.row, QStringLiteral("cannot read the font file %1").arg(path)});
             return;
         }
         if (box.empty) {
             return;
         }
-        const DotCorner at = route.x ? DotCorner{*route.x, *route.y}
-                                     : DotCorner{AlignedStart(box.width(), areaLeft, model_.WidthDot, route.align) -
-                                                     box.left,
-                                                 AlignedStart(box.height(), 0, model_.HeightDot, TextAlign::Centre) -
-                                                     box.top};
+        const DotCorner at =
+            route.x ? DotCorner{*route.x, *route.y}
+                    : DotCorner{AlignedStart(box.width(), areaLeft, model_.WidthDot, route.align) - box.left,
+                                AlignedStart(box.height(), 0, model_.HeightDot, TextAlign::Centre) - box.top};
         stamp(route, QStringLiteral("text"), whole(compose, box), at);
     }
 

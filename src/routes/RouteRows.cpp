@@ -17,7 +17,8 @@ constexpr int MaxPointSize = 1000;
 // The fields of one row by column name; columns the row does not reach read empty.
 class RowFields {
 public:
-    RowFields(const QHash<QString, int> &columns, const QStringList &fields) : columns_(columns), fields_(fields)
+    RowFields(const QHash<QString, int> &columns, const QStringList &fields)
+        : columns_(columns), fields_(fields)
     {
     }
     QString operator[](const QString &column) const
@@ -124,7 +125,8 @@ std::optional<TextChoice> FontOf(const RowFields &fields, QString &error)
     TextRequest probe;
     switch (ApplyTextChoice(choice, 96, probe)) {
     case TextChoiceProblem::UnknownSource:
-        error = QStringLiteral("unknown font entry '%1' (a size selector entry, or 'other')").arg(choice.source);
+        error =
+            QStringLiteral("unknown font entry '%1' (a size selector entry, or 'other')").arg(choice.source);
         return std::nullopt;
     case TextChoiceProblem::OwnFontWithoutOther:
         error = QStringLiteral("face and size go with the font 'other'");
@@ -161,7 +163,8 @@ std::optional<RouteRow> RowOf(const RowFields &fields, const QDir &tableDir, QSt
         return std::nullopt;
     }
     const auto x = Bounded(fields, QStringLiteral("x"), 0, -MaxWidthDot, MaxWidthDot, error);
-    const auto y = x ? Bounded(fields, QStringLiteral("y"), 0, -MaxHeightDot, MaxHeightDot, error) : std::nullopt;
+    const auto y =
+        x ? Bounded(fields, QStringLiteral("y"), 0, -MaxHeightDot, MaxHeightDot, error) : std::nullopt;
     const auto zoom = y ? PictureZoomOf(fields[QStringLiteral("picture_size")], error) : std::nullopt;
     if (!zoom) {
         return std::nullopt;
@@ -220,8 +223,8 @@ std::optional<QHash<QString, int>> ColumnsOf(const QStringList &heading, QString
 
 QStringList RouteColumns()
 {
-    return {"board", "time", "text", "font", "face", "size", "bold", "italic", "underline", "align", "x", "y",
-            "picture", "picture_size"};
+    return {"board",  "time",      "text",  "font", "face", "size",    "bold",
+            "italic", "underline", "align", "x",    "y",    "picture", "picture_size"};
 }
 
 RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString &tableDir)
@@ -247,10 +250,9 @@ RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString
             continue;
         }
         if (records[r].size() > records.front().size()) {
-            checked.problems.push_back(
-                {row, QStringLiteral("%1 fields, but the heading names %2 columns")
-                          .arg(records[r].size())
-                          .arg(records.front().size())});
+            checked.problems.push_back({row, QStringLiteral("%1 fields, but the heading names %2 columns")
+                                                 .arg(records[r].size())
+                                                 .arg(records.front().size())});
             continue;
         }
         if (++frames > MaxFrames) {

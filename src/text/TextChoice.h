@@ -20,9 +20,9 @@ QString OtherSource();
 std::optional<ScriptOption> OptionOfSource(const QString &source);
 
 struct TextChoice {
-    QString source;     // a selector entry or OtherSource(); empty: the start-up entry "5  X  7"
-    QString face;       // under "Other": the face; empty keeps the option's face
-    int pointSize = 0;  // under "Other": the point size; 0 keeps the entry's size
+    QString source;    // a selector entry or OtherSource(); empty: the start-up entry "5  X  7"
+    QString face;      // under "Other": the face; empty keeps the option's face
+    int pointSize = 0; // under "Other": the point size; 0 keeps the entry's size
     bool bold = false;
     bool italic = false;
     bool underline = false;

@@ -31,8 +31,8 @@ TEST_F(BuildCommand, BuildsASpreadsheetsTableIntoTheProjectItDescribes)
                         "\xE4\xB8\xAD,16(TS),12,4\r\n"
                         "\"Say, \"\"hi\"\"\",,12,4\r\n"
                         "Depot,,7,\r\n");
-    const CliRun built = RunCli({"build", "routes.csv", "-o", "routes.nkv", "--number", "4", "--font-dir", "."},
-                                dir.path());
+    const CliRun built =
+        RunCli({"build", "routes.csv", "-o", "routes.nkv", "--number", "4", "--font-dir", "."}, dir.path());
     ASSERT_EQ(built.exitCode, 0) << built.err.toStdString();
     EXPECT_EQ(built.err, "");
     EXPECT_EQ(RunCli({"info", path("routes.nkv")}).out,
@@ -64,7 +64,8 @@ TEST_F(BuildCommand, AFaultyRowLeavesTheOutputAsItWas)
     write("faulty.csv", "board,text,picture\n1,A,\n1,B,nowhere.bmp\n70000,C,\n");
     const CliRun failed = RunCli({"build", "faulty.csv", "-o", "old.nkv"}, dir.path());
     EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_EQ(failed.errLines(), QStringList{"faulty.csv:4: board must be a whole number from 0 to 65535, not '70000'"});
+    EXPECT_EQ(failed.errLines(),
+              QStringList{"faulty.csv:4: board must be a whole number from 0 to 65535, not '70000'"});
     write("unreadable.csv", "board,text,picture\n1,A,\n1,B,nowhere.bmp\n");
     const CliRun unreadable = RunCli({"build", "unreadable.csv", "-o", "old.nkv"}, dir.path());
     EXPECT_EQ(unreadable.exitCode, 1);
@@ -81,13 +82,14 @@ TEST_F(BuildCommand, AFaultyRowLeavesTheOutputAsItWas)
 TEST_F(BuildCommand, TheDocumentedExampleBuildsWithoutCuts)
 {
     WriteChineseFont(dir.path(), QStringLiteral("STDFONT.24"));
-    const CliRun built = RunCli({"build", QStringLiteral(VELMORA_EXAMPLES "/routes.csv"), "-o", path("routes.nkv"),
-                                 "--type", "24 X 32", "--number", "8", "--font-dir", dir.path()});
+    const CliRun built =
+        RunCli({"build", QStringLiteral(VELMORA_EXAMPLES "/routes.csv"), "-o", path("routes.nkv"), "--type",
+                "24 X 32", "--number", "8", "--font-dir", dir.path()});
     ASSERT_EQ(built.exitCode, 0) << built.err.toStdString();
     EXPECT_EQ(built.err, "");
     const QStringList info = RunCli({"info", path("routes.nkv")}).outLines();
-    EXPECT_EQ(info.mid(6), (QStringList{"001\t001\t101\t\t", "002\t002\t12\tV\t4", "003\t\t12\t\t4",
-                                        "004\t003\t7\t\t"}));
+    EXPECT_EQ(info.mid(6),
+              (QStringList{"001\t001\t101\t\t", "002\t002\t12\tV\t4", "003\t\t12\t\t4", "004\t003\t7\t\t"}));
     // The badge's ring touches the left edge on its middle rows.
     const QStringList rows = RunCli({"dots", path("routes.nkv"), "--frame", "2"}).outLines();
     ASSERT_EQ(rows.size(), 32);

@@ -63,7 +63,7 @@ TEST_F(RouteFrames, RowsOfOneBoardFormALineWithTheirTimes)
     const RouteBuild built = build("board,time\n4,7\n4,7\n4,7\n9,5\n300,\n300,0\n");
     EXPECT_TRUE(built.problems.empty());
     ASSERT_EQ(model->FrameCount, 6);
-    const QStringList expected = {"001\t001\t004\tV\t7", "002\t\t004\tV\t7", "003\t\t004\t\t7",
+    const QStringList expected = {"001\t001\t004\tV\t7", "002\t\t004\tV\t7",    "003\t\t004\t\t7",
                                   "004\t002\t009\t\t",   "005\t003\t300\tV\t3", "006\t\t300\t\t0"};
     for (int f = 0; f < 6; ++f) {
         const RowCells &row = model->Cells.row(f + 1);
@@ -111,8 +111,9 @@ TEST_F(RouteFrames, TextAtXAndYLandsWherePlacingWithThePointerPutsIt)
 TEST_F(RouteFrames, TextIsCentredAndAlignedBesideTheBadge)
 {
     // A 16 x 16 badge whose black block covers picture pixels 2..11 across and 2..13 down.
-    TwoTonePicture(16, 16, [](int x, int y) { return x >= 2 && x < 12 && y >= 2 && y < 14; })
-        .save(dir.filePath("badge.bmp"));
+    TwoTonePicture(16, 16, [](int x, int y) {
+        return x >= 2 && x < 12 && y >= 2 && y < 14;
+    }).save(dir.filePath("badge.bmp"));
     const RouteBuild built = build("board,text,align,picture,picture_size\n"
                                    "1,Hi,,,\n"
                                    "2,Hi,right,,\n"
@@ -161,13 +162,14 @@ TEST_F(RouteFrames, CutsWhatDoesNotFitAndNamesWhatCannotBeRead)
         }
         return text;
     };
-    EXPECT_EQ(lines(built.warnings), (QStringList{"2: the text is cut: 82 dots across",
-                                                  "3: the picture is cut: 24 dots down",
-                                                  "4: the text is cut: 2 dots across, 6 dots down"}))
+    EXPECT_EQ(lines(built.warnings),
+              (QStringList{"2: the text is cut: 82 dots across", "3: the picture is cut: 24 dots down",
+                           "4: the text is cut: 2 dots across, 6 dots down"}))
         << "beyond the composed window too";
-    EXPECT_EQ(lines(built.problems),
-              (QStringList{QStringLiteral("5: Cannot open file %1").arg(dir.filePath("missing.png")),
-                           QStringLiteral("6: cannot read the font file %1").arg(dir.filePath("TS2416.BIN"))}));
+    EXPECT_EQ(
+        lines(built.problems),
+        (QStringList{QStringLiteral("5: Cannot open file %1").arg(dir.filePath("missing.png")),
+                     QStringLiteral("6: cannot read the font file %1").arg(dir.filePath("TS2416.BIN"))}));
 }
 
 } // namespace

@@ -25,12 +25,11 @@ QStringList ProblemsOf(const char *text)
 
 TEST(CsvRecords, ReadsWhatSpreadsheetsWrite)
 {
-    const std::vector<QStringList> records =
-        Records("\xEF\xBB\xBF"
-                "a,b,c\r\n"
-                "\"x, y\",\"say \"\"hi\"\"\",\"two\r\nlines\"\r\n"
-                ",\xE4\xB8\xAD,\n"
-                "last,\"\",z");
+    const std::vector<QStringList> records = Records("\xEF\xBB\xBF"
+                                                     "a,b,c\r\n"
+                                                     "\"x, y\",\"say \"\"hi\"\"\",\"two\r\nlines\"\r\n"
+                                                     ",\xE4\xB8\xAD,\n"
+                                                     "last,\"\",z");
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[0], (QStringList{"a", "b", "c"}));
     EXPECT_EQ(records[1], (QStringList{"x, y", "say \"hi\"", "two\r\nlines"}));
@@ -76,28 +75,26 @@ TEST(RouteRows, NamesEveryFaultyRowAndKeepsNoRows)
               QStringList{"1: unknown column 'colour' (board, time, text, font, face, size, bold, italic, "
                           "underline, align, x, y, picture, picture_size)"});
     EXPECT_EQ(ProblemsOf("text\nA\n"), QStringList{"1: the heading names no board column"});
-    EXPECT_EQ(ProblemsOf("board,time,font,x,y,picture_size,bold,face\n"
-                         "1,,,,,,,\n"
-                         "65536,,,,,,,\n"
-                         "2,256,,,,,,\n"
-                         "2,,24(Ming),,,,,\n"
-                         "2,,,4,,,,\n"
-                         "2,,,,,20,,\n"
-                         "2,,,,,,maybe,\n"
-                         "2,,,,,,,Serif\n"
-                         ",,,,,,,x\n"
-                         "1,,,,,,,\n"
-                         "3,,,,,,,,\n"),
-              (QStringList{"3: board must be a whole number from 0 to 65535, not '65536'",
-                           "4: time must be a whole number from 0 to 255, not '256'",
-                           "5: unknown font entry '24(Ming)' (a size selector entry, or 'other')",
-                           "6: x and y go together",
-                           "7: picture_size must be 16, 24, 32, 48 or default, not '20'",
-                           "8: bold must be yes or no, not 'maybe'",
-                           "9: face and size go with the font 'other'",
-                           "10: board is needed",
-                           "11: board 1 appears again after other boards",
-                           "12: 9 fields, but the heading names 8 columns"}));
+    EXPECT_EQ(
+        ProblemsOf("board,time,font,x,y,picture_size,bold,face\n"
+                   "1,,,,,,,\n"
+                   "65536,,,,,,,\n"
+                   "2,256,,,,,,\n"
+                   "2,,24(Ming),,,,,\n"
+                   "2,,,4,,,,\n"
+                   "2,,,,,20,,\n"
+                   "2,,,,,,maybe,\n"
+                   "2,,,,,,,Serif\n"
+                   ",,,,,,,x\n"
+                   "1,,,,,,,\n"
+                   "3,,,,,,,,\n"),
+        (QStringList{"3: board must be a whole number from 0 to 65535, not '65536'",
+                     "4: time must be a whole number from 0 to 255, not '256'",
+                     "5: unknown font entry '24(Ming)' (a size selector entry, or 'other')",
+                     "6: x and y go together", "7: picture_size must be 16, 24, 32, 48 or default, not '20'",
+                     "8: bold must be yes or no, not 'maybe'", "9: face and size go with the font 'other'",
+                     "10: board is needed", "11: board 1 appears again after other boards",
+                     "12: 9 fields, but the heading names 8 columns"}));
 
     QByteArray tooLong = "board\n";
     for (int frame = 0; frame < 501; ++frame) {
