@@ -172,6 +172,12 @@ std::optional<RouteRow> RowOf(const RowFields &fields, const QDir &tableDir, QSt
     route.board = *board;
     route.time = *time;
     route.text = fields.untrimmed(QStringLiteral("text"));
+    // The editor's text box holds one line; a break typed into a spreadsheet cell would be composed as a
+    // stray glyph.
+    if (route.text.contains(QLatin1Char('\n')) || route.text.contains(QLatin1Char('\r'))) {
+        error = QStringLiteral("the text holds a line break; a frame's text is one line");
+        return std::nullopt;
+    }
     route.font = *font;
     route.align = *align;
     if (hasX) {

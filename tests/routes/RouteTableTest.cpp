@@ -75,6 +75,8 @@ TEST(RouteRows, NamesEveryFaultyRowAndKeepsNoRows)
               QStringList{"1: unknown column 'colour' (board, time, text, font, face, size, bold, italic, "
                           "underline, align, x, y, picture, picture_size)"});
     EXPECT_EQ(ProblemsOf("text\nA\n"), QStringList{"1: the heading names no board column"});
+    EXPECT_EQ(ProblemsOf("board,text\n1,\"two\nlines\"\n"),
+              QStringList{"2: the text holds a line break; a frame's text is one line"});
     EXPECT_EQ(
         ProblemsOf("board,time,font,x,y,picture_size,bold,face\n"
                    "1,,,,,,,\n"
