@@ -1,3 +1,4 @@
+#include "cli/BuildCommand.h"
 #include "cli/CliCommand.h"
 #include "cli/ComposeCommand.h"
 #include "cli/FontsCommand.h"
@@ -23,6 +24,7 @@ const CliCommand commands[] = {
     {"convert", "a project file in either format saved in the current one", RunConvert},
     {"new", "the empty project the editor's New makes for a given sign, saved", RunNew},
     {"fonts", "the seven bitmap font files drawn from installed faces", RunFonts},
+    {"build", "a whole project from a route table, one frame per row", RunBuild},
 };
 
 // The command line answers on standard output and with one line of its own on standard error; Qt's
