@@ -4,30 +4,12 @@
 
 #include "io/DecimalInt32.h"
 #include "io/ProjectFiles.h"
+#include "list/ColorCodeList.h"
 #include "list/NewProject.h"
 #include "list/SignSetup.h"
 
 #include <algorithm>
 #include <vector>
-
-namespace {
-
-// "0,0,1,1": one colour code per module from the left. Answers none when an entry is not a whole number.
-std::optional<std::vector<int>> ColorCodes(const QString &text, QString &error)
-{
-    std::vector<int> codes;
-    for (const QString &entry : text.split(QLatin1Char(','))) {
-        const std::optional<int> code = ParseDecimalInt32(entry);
-        if (!code) {
-            error = QStringLiteral("'%1' in --colors is not a colour code 0..4").arg(entry);
-            return std::nullopt;
-        }
-        codes.push_back(*code);
-    }
-    return codes;
-}
-
-} // namespace
 
 int RunNew(const QStringList &arguments)
 {
@@ -62,7 +44,7 @@ int RunNew(const QStringList &arguments)
     std::vector<int> codes;
     if (parser.isSet(colors)) {
         QString error;
-        const auto given = ColorCodes(parser.value(colors), error);
+        const auto given = ParseColorCodeList(parser.value(colors), error);
         if (!given) {
             return FailCommand("new", error);
         }

@@ -1,0 +1,87 @@
+#include "signshow/SignShowWindow.h"
+
+#include "signsim/SignLineService.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// A QTimer takes an int of milliseconds; a longer wait wakes once a minute and finds the same frame.
+constexpr qint64 LongestTimerWaitMs = 60 * 1000;
+
+} // namespace
+
+SignShowWindow::SignShowWindow(SignLineService &service, std::vector<int> colorCodes, QWidget *parent)
+    : QWidget(parent), shown_(std::move(colorCodes))
+{
+    setWindowTitle(QStringLiteral("velmora-signsim"));
+    lines_ = new QListWidget(this);
+    lines_->setObjectName(QStringLiteral("ReceivedLines"));
+    lines_->setMinimumWidth(260);
+    picture_ = new QLabel(this);
+    picture_->setAlignment(Qt::AlignCenter);
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidget(picture_);
+    scroll->setWidgetResizable(true);
+    scroll->setAlignment(Qt::AlignCenter);
+    scroll->setStyleSheet(QStringLiteral("background: black"));
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("ShownStatus"));
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(scroll, 1);
+    right->addWidget(status_);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(lines_);
+    layout->addLayout(right, 1);
+    resize(1200, 360);
+
+    clock_.start();
+    nextFrame_.setSingleShot(true);
+    nextFrame_.setTimerType(Qt::PreciseTimer);
+    connect(&nextFrame_, &QTimer::timeout, this, &SignShowWindow::refreshPicture);
+    connect(lines_, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        shown_.choose(item->data(Qt::UserRole).toInt(), now());
+        refreshPicture();
+    });
+    service.onPacket = [this](const ReceivedPacket &, const ReceivedLine *line) {
+        shown_.packetArrived(line, now());
+        refreshPicture();
+    };
+    service.onLine = [this](const ReceivedLine &line) {
+        shown_.lineArrived(line, now());
+        refreshList();
+        refreshPicture();
+    };
+    refreshPicture();
+}
+
+void SignShowWindow::refreshList()
+{
+    lines_->clear();
+    for (const int board : shown_.boards()) {
+        auto *item = new QListWidgetItem(shown_.listText(board), lines_);
+        item->setData(Qt::UserRole, board);
+        if (shown_.chosenBoard() == board) {
+            lines_->setCurrentItem(item);
+        }
+    }
+}
+
+void SignShowWindow::refreshPicture()
+{
+    const qint64 at = now();
+    picture_->setPixmap(QPixmap::fromImage(shown_.picture(at)));
+    status_->setText(shown_.statusText(at));
+    if (const std::optional<qint64> wait = shown_.msUntilChange(at)) {
+        nextFrame_.start(static_cast<int>(std::min(*wait, LongestTimerWaitMs)));
+    } else {
+        nextFrame_.stop();
+    }
+}
