@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -23,32 +24,37 @@ SignShowWindow::SignShowWindow(SignLineService &service, std::vector<int> colorC
     setWindowTitle(QStringLiteral("velmora-signsim"));
     lines_ = new QListWidget(this);
     lines_->setObjectName(QStringLiteral("ReceivedLines"));
-    lines_->setMinimumWidth(260);
+    lines_->setMinimumWidth(220);
     picture_ = new QLabel(this);
     picture_->setAlignment(Qt::AlignCenter);
-    auto *scroll = new QScrollArea(this);
-    scroll->setWidget(picture_);
-    scroll->setWidgetResizable(true);
-    scroll->setAlignment(Qt::AlignCenter);
-    scroll->setStyleSheet(QStringLiteral("background: black"));
+    // The sign's own black around the dots, as in the editor's preview.
+    QPalette dark = picture_->palette();
+    dark.setColor(QPalette::Window, Qt::black);
+    picture_->setPalette(dark);
+    picture_->setAutoFillBackground(true);
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidget(picture_);
+    scroll_->setWidgetResizable(true);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("ShownStatus"));
 
     auto *right = new QVBoxLayout;
-    right->addWidget(scroll, 1);
+    right->addWidget(scroll_, 1);
     right->addWidget(status_);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(lines_);
     layout->addLayout(right, 1);
-    resize(1200, 360);
+    resize(800, 300);
 
     clock_.start();
     nextFrame_.setSingleShot(true);
     nextFrame_.setTimerType(Qt::PreciseTimer);
     connect(&nextFrame_, &QTimer::timeout, this, &SignShowWindow::refreshPicture);
-    connect(lines_, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        shown_.choose(item->data(Qt::UserRole).toInt(), now());
-        refreshPicture();
+    connect(lines_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
+        if (item) {
+            shown_.choose(item->data(Qt::UserRole).toInt(), now());
+            refreshPicture();
+        }
     });
     service.onPacket = [this](const ReceivedPacket &, const ReceivedLine *line) {
         shown_.packetArrived(line, now());
@@ -64,6 +70,7 @@ SignShowWindow::SignShowWindow(SignLineService &service, std::vector<int> colorC
 
 void SignShowWindow::refreshList()
 {
+    const QSignalBlocker programChanges(lines_);
     lines_->clear();
     for (const int board : shown_.boards()) {
         auto *item = new QListWidgetItem(shown_.listText(board), lines_);
@@ -77,11 +84,21 @@ void SignShowWindow::refreshList()
 void SignShowWindow::refreshPicture()
 {
     const qint64 at = now();
-    picture_->setPixmap(QPixmap::fromImage(shown_.picture(at)));
+    const QImage picture = shown_.picture(at);
+    if (picture.size() != picture_->pixmap().size()) {
+        fitPicture(picture.size());
+    }
+    picture_->setPixmap(QPixmap::fromImage(picture));
     status_->setText(shown_.statusText(at));
     if (const std::optional<qint64> wait = shown_.msUntilChange(at)) {
         nextFrame_.start(static_cast<int>(std::min(*wait, LongestTimerWaitMs)));
     } else {
         nextFrame_.stop();
     }
+}
+
+void SignShowWindow::fitPicture(QSize picture)
+{
+    const QSize missing = (picture - scroll_->viewport()->size()).expandedTo(QSize(0, 0));
+    resize((size() + missing).boundedTo(screen()->availableGeometry().size()));
 }

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QListWidget;
+class QScrollArea;
 class SignLineService;
 
 // velmora-signsim --show: the virtual sign's window. It hands the sign's notifications and the operator's
@@ -23,11 +24,14 @@ private:
     void refreshList();
     // Shows the picture and status for now and sets the timer for the next change.
     void refreshPicture();
+    // Grows the window, within the screen, until a picture of this size shows whole.
+    void fitPicture(QSize picture);
 
     ShownSign shown_;
     QElapsedTimer clock_;
     QTimer nextFrame_;
     QListWidget *lines_ = nullptr;
+    QScrollArea *scroll_ = nullptr;
     QLabel *picture_ = nullptr;
     QLabel *status_ = nullptr;
 };
