@@ -37,7 +37,7 @@ int FrameOfLatestPacket(const ReceivedLine &line)
 
 ShownSign::ShownSign(std::vector<int> colorCodes) : colorCodes_(std::move(colorCodes)) {}
 
-void ShownSign::packetArrived(const ReceivedLine *line, qint64)
+void ShownSign::packetArrived(const ReceivedLine *line)
 {
     arriving_ = line;
     if (line) {

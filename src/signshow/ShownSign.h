@@ -22,8 +22,9 @@ public:
     // yellow.
     explicit ShownSign(std::vector<int> colorCodes);
 
-    // The sign's notifications.
-    void packetArrived(const ReceivedLine *line, qint64 nowMs);
+    // The sign's notifications: after every packet the line being received (the sign's own, valid until it
+    // reports the line), none outside a line; and every line that is over.
+    void packetArrived(const ReceivedLine *line);
     void lineArrived(const ReceivedLine &line, qint64 nowMs);
     // The operator chose the line of board `board`: it plays from its first frame.
     void choose(int board, qint64 nowMs);

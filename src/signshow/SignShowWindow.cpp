@@ -57,7 +57,7 @@ SignShowWindow::SignShowWindow(SignLineService &service, std::vector<int> colorC
         }
     });
     service.onPacket = [this](const ReceivedPacket &, const ReceivedLine *line) {
-        shown_.packetArrived(line, now());
+        shown_.packetArrived(line);
         refreshPicture();
     };
     service.onLine = [this](const ReceivedLine &line) {

@@ -91,9 +91,9 @@ void SignLineService::answer()
         return;
     }
     if (options_.hangUpAfter > 0 && packetsReceived_ >= options_.hangUpAfter && replies_.empty()) {
+        finish(0);
         line_->hangUp();
         Say(QStringLiteral("hung up after %1 packets").arg(packetsReceived_));
-        finish(0);
         return;
     }
     if (ended_ && replies_.empty() && options_.exitAfterEnd) {
@@ -111,6 +111,7 @@ void SignLineService::finish(int status)
         return;
     }
     finished_ = true;
+    // Nothing more is read or answered, even before the event loop has ended.
     readable_.setEnabled(false);
     replyTimer_.stop();
     emit finished(status);

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <deque>
+#include <functional>
 #include <memory>
 
 // What the simulator does once its line is open: feeds every byte that arrives to its sign, sends each

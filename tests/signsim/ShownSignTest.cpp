@@ -33,7 +33,7 @@ protected:
         const auto passOn = port.sign.onPacket;
         port.sign.onPacket = [this, passOn](const ReceivedPacket &packet, const ReceivedLine *line) {
             passOn(packet, line);
-            shown.packetArrived(line, 0);
+            shown.packetArrived(line);
             ++packets;
             if (packets == FirstFrameFilled || packets == FirstFrameFilled + 1) {
                 arrivingPictures.push_back(shown.picture(0));
