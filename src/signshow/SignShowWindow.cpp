@@ -21,7 +21,8 @@ constexpr qint64 LongestTimerWaitMs = 60 * 1000;
 SignShowWindow::SignShowWindow(SignLineService &service, std::vector<int> colorCodes, QWidget *parent)
     : QWidget(parent), shown_(std::move(colorCodes))
 {
-    setWindowTitle(QStringLiteral("velmora-signsim"));
+    // The device a download goes to, where the operator looks for it.
+    setWindowTitle(QStringLiteral("velmora-signsim on %1").arg(service.devicePath()));
     lines_ = new QListWidget(this);
     lines_->setObjectName(QStringLiteral("ReceivedLines"));
     lines_->setMinimumWidth(220);

@@ -33,6 +33,8 @@ public:
 
     SignLineService(std::unique_ptr<SignSerialLine> line, SignConfig config, Options options);
 
+    // The name a downloader opens.
+    const QString &devicePath() const { return line_->devicePath(); }
     // The sign the bytes go to.
     const ReceivedSign &sign() const { return sign_; }
     // For a window: called after the service's own handling of every packet and every line.
