@@ -1,6 +1,7 @@
 #include "cli/SignOptions.h"
 
 #include "io/DecimalInt32.h"
+#include "list/ColorCodeList.h"
 
 #include <algorithm>
 #include <vector>
@@ -10,21 +11,6 @@ namespace {
 const QString type = QStringLiteral("type");
 const QString number = QStringLiteral("number");
 const QString colors = QStringLiteral("colors");
-
-// "0,0,1,1": one colour code per module from the left. Answers none when an entry is not a whole number.
-std::optional<std::vector<int>> ColorCodes(const QString &text, QString &error)
-{
-    std::vector<int> codes;
-    for (const QString &entry : text.split(QLatin1Char(','))) {
-        const std::optional<int> code = ParseDecimalInt32(entry);
-        if (!code) {
-            error = QStringLiteral("'%1' in --colors is not a colour code 0..4").arg(entry);
-            return std::nullopt;
-        }
-        codes.push_back(*code);
-    }
-    return codes;
-}
 
 } // namespace
 
@@ -47,7 +33,7 @@ CheckedSignSetup SignSetupOf(const QCommandLineParser &parser)
     std::vector<int> codes;
     if (parser.isSet(colors)) {
         QString error;
-        const auto given = ColorCodes(parser.value(colors), error);
+        const auto given = ParseColorCodeList(parser.value(colors), error);
         if (!given) {
             return {std::nullopt, error};
         }
