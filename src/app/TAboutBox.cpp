@@ -7,16 +7,61 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
-QLabel *AddLine(QWidget *panel, const char *name, const QString &text, int top)
-{
-    auto *label = new QLabel(text, panel);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAccessibleName(text);
-    label->setGeometry(128, top, 150, 17);
-    return label;
-}
+// The design sizes; with a larger desktop font the box grows around its texts.
+const QSize designPanel(289, 161);
+const QSize designButton(75, 25);
+constexpr int textLeft = 128;
+constexpr int margin = 8;
+constexpr int lineSpacing = 4;
+
+// The lines beside the picture, placed from their design tops down. Each takes the size its text needs
+// at the font in use and starts below the line before it, so no text is cut or covered.
+class AboutLines {
+public:
+    explicit AboutLines(QWidget *panel) : panel_(panel) {}
+
+    void add(const char *name, const QString &text, int designTop)
+    {
+        QLabel *label = make(name, text);
+        place(label, QRect(QPoint(textLeft, std::max(designTop, nextTop_)), label->sizeHint()));
+        right_ = std::max(right_, label->geometry().right() + 1);
+    }
+
+    // A line wrapped across the whole panel, below the picture and the lines before it.
+    void addWrapped(const char *name, const QString &text, int designTop, int panelWidth)
+    {
+        QLabel *label = make(name, text);
+        label->setWordWrap(true);
+        const int width = panelWidth - 2 * margin;
+        place(label, QRect(margin, std::max(designTop, nextTop_), width, label->heightForWidth(width)));
+    }
+
+    int right() const { return right_; }
+    int bottom() const { return nextTop_ - lineSpacing; }
+
+private:
+    QLabel *make(const char *name, const QString &text)
+    {
+        auto *label = new QLabel(text, panel_);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setAccessibleName(text);
+        return label;
+    }
+
+    void place(QLabel *label, const QRect &where)
+    {
+        label->setGeometry(where);
+        nextTop_ = where.bottom() + 1 + lineSpacing;
+    }
+
+    QWidget *panel_;
+    int nextTop_ = 0;
+    int right_ = 0;
+};
 
 } // namespace
 
@@ -29,26 +74,29 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setGeometry(8, 8, 289, 161);
 
     auto *picture = new QLabel(panel);
     picture->setObjectName(QStringLiteral("ProgramIcon"));
     picture->setPixmap(LedTextPicture(QStringLiteral("V"), QSize(105, 105), 5));
     picture->setScaledContents(true);
-    picture->setGeometry(8, 8, 105, 105);
+    picture->setGeometry(margin, margin, 105, 105);
 
-    AddLine(panel, "ProductName", QStringLiteral("KV  Velmora"), 16);
-    AddLine(panel, "Version", QStringLiteral("Version  1.0"), 40);
-    AddLine(panel, "Copyright", QStringLiteral("Copyright (C) 2026 Velmora"), 88);
-    auto *comments = AddLine(panel, "Comments", QStringLiteral("Destination sign editor for bus depots"), 120);
-    comments->setGeometry(8, 124, 273, 30);
-    comments->setWordWrap(true);
+    AboutLines lines(panel);
+    lines.add("ProductName", QStringLiteral("KV  Velmora"), 16);
+    lines.add("Version", QStringLiteral("Version  1.0"), 40);
+    lines.add("Copyright", QStringLiteral("Copyright (C) 2026 Velmora"), 88);
+    const int panelWidth = std::max(designPanel.width(), lines.right() + margin);
+    lines.addWrapped("Comments", QStringLiteral("Destination sign editor for bus depots"), 124, panelWidth);
+    panel->setGeometry(margin, margin, panelWidth, std::max(designPanel.height(), lines.bottom() + margin));
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setAccessibleName(ok->text());
     ok->setDefault(true);
-    ok->setGeometry(115, 180, 75, 25);
+    const QSize okSize = designButton.expandedTo(ok->sizeHint());
+    // Centred under the panel, 11 pixels below it, as designed.
+    ok->setGeometry(panel->x() + (panel->width() - okSize.width()) / 2, panel->y() + panel->height() + 11,
+                    okSize.width(), okSize.height());
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     setFixedSize(panel->x() + panel->width() + 24, ok->y() + ok->height() + 35);

@@ -140,6 +140,8 @@ void TFmVelmora::FormShow()
     StatusBar1[1]->setText(QStringLiteral("192 Dot X 24 Dot"));
     StatusBar1[2]->setText(QStringLiteral("24X24 X 8"));
 
+    // The preview's first resize came before there was a sign; the scroll ranges follow it now.
+    UpdateViewSize();
     DrawMatrix();
     rebuildFontSelectors();
     model_.Text.TextFontSize = PointSizeOf(TextEdit->editTextUp->font(), dpi);

@@ -78,6 +78,10 @@ void TFmVelmora::openProject(const QString &path, ProjectFormat format)
     showFrameList();
     DrawMatrix();
     clearHistory();
+    // Said now, not first at the close question, where Yes would then be a dead end.
+    if (const auto notice = OpenedProjectSaveNotice(model_, read.file)) {
+        prompts_.showMessage(*notice);
+    }
 }
 
 bool TFmVelmora::FileSave1Execute()

@@ -14,6 +14,25 @@
 #include <QSignalBlocker>
 #include <QTableView>
 
+namespace {
+
+// A press, release or drag of the right or middle button.
+bool IsOtherThanLeftButton(const QEvent &event)
+{
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        return static_cast<const QMouseEvent &>(event).button() != Qt::LeftButton;
+    case QEvent::MouseMove:
+        return (static_cast<const QMouseEvent &>(event).buttons() & ~Qt::LeftButton) != Qt::NoButton;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 void TFmVelmora::connectFrameList()
 {
     connect(btnAdd, &QPushButton::clicked, this, &TFmVelmora::btnAddClick);
@@ -36,6 +55,9 @@ void TFmVelmora::connectFrameList()
 bool TFmVelmora::eventFilter(QObject *watched, QEvent *event)
 {
     const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (watched == StringGrid->viewport() && IsOtherThanLeftButton(*event)) {
+        return true; // only the left button selects and edits; the others leave the list alone
+    }
     if (watched == StringGrid->viewport() && press) {
         const QModelIndex cell = StringGrid->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
         if (cell.isValid() && cell == StringGrid->currentIndex()) {

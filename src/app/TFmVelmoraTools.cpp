@@ -9,6 +9,7 @@
 #include "preview/SelectionOutline.h"
 
 #include <QAction>
+#include <QLabel>
 
 void TFmVelmora::connectTools()
 {
@@ -26,6 +27,9 @@ void TFmVelmora::connectTools()
 
 void TFmVelmora::applyPaint(const PreviewPaint &paint)
 {
+    if (paint.listEmpty) {
+        StatusBar1[0]->setText(EmptyListMessage());
+    }
     if (paint.repaint) {
         DrawMatrix();
     }

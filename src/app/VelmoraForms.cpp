@@ -9,7 +9,7 @@
 
 VelmoraForms::VelmoraForms(PromptSeam &prompts)
     : FmVelmora(std::make_unique<TFmVelmora>(prompts)), AboutBox(std::make_unique<TAboutBox>()),
-      fmNote(std::make_unique<TfmNote>()), fmSecond(std::make_unique<TfmSecond>()),
+      fmNote(std::make_unique<TfmNote>()), fmSecond(std::make_unique<TfmSecond>(prompts)),
       fmStart(std::make_unique<TfmStart>(prompts)), fmCOMPort(std::make_unique<TfmCOMPort>(prompts))
 {
     FmVelmora->attachDialogs({AboutBox.get(), fmNote.get(), fmSecond.get(), fmStart.get(), fmCOMPort.get()});

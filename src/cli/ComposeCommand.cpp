@@ -3,12 +3,11 @@
 #include "cli/ComposeCommand.h"
 
 #include "cli/CommandLineProject.h"
+#include "cli/TextOptions.h"
 #include "text/FaceSubstitutes.h"
 #include "text/FontFileTable.h"
-#include "text/TextComposer.h"
-#include "text/TextFontRules.h"
+#include "text/TextChoice.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 #include <cstdio>
@@ -17,45 +16,6 @@
 namespace {
 
 const char *const command = "compose";
-const QString other = QStringLiteral("other");
-
-// The option a --source label presses: the option beside the selector that holds the entry, or "Other".
-std::optional<ScriptOption> OptionOfSource(const QString &label)
-{
-    if (label == other) {
-        return ScriptOption::Other;
-    }
-    if (ChineseSizeEntries().contains(label) || FontFileForLabel(FontSelector::Chinese, label)) {
-        return ScriptOption::Chinese;
-    }
-    if (EnglishSelectorEntries().contains(label)) {
-        return ScriptOption::English;
-    }
-    if (NumberSizeEntries().contains(label) || FontFileForLabel(FontSelector::Number, label)) {
-        return ScriptOption::Number;
-    }
-    return std::nullopt;
-}
-
-// A whole number from `lowest` to `highest` given with option `name`, or `fallback` when not given.
-std::optional<int> BoundedNumber(const QCommandLineParser &parser, const QString &name, int fallback,
-                                 int lowest, int highest, QString &error)
-{
-    if (!parser.isSet(name)) {
-        return fallback;
-    }
-    bool ok = false;
-    const int value = parser.value(name).toInt(&ok);
-    if (!ok || value < lowest || value > highest) {
-        error = QStringLiteral("--%1 must be a whole number from %2 to %3, not '%4'")
-                    .arg(name)
-                    .arg(lowest)
-                    .arg(highest)
-                    .arg(parser.value(name));
-        return std::nullopt;
-    }
-    return value;
-}
 
 void AddOptions(QCommandLineParser &parser)
 {
@@ -76,16 +36,12 @@ void AddOptions(QCommandLineParser &parser)
         {QStringLiteral("source"),
          QStringLiteral("A size selector entry, or 'other' (default: \"5  X  7\")."),
          QStringLiteral("ENTRY")},
-        {QStringLiteral("font-dir"),
-         QStringLiteral("The one folder of the font files (default: the current one, then the installed "
-                        "data folder)."),
-         QStringLiteral("DIR")},
+        FontDirOption(),
         {QStringLiteral("width"), QStringLiteral("The sign's width in dots, 1 to 1024 (default 192)."),
          QStringLiteral("DOTS")},
         {QStringLiteral("height"), QStringLiteral("The sign's height in dots, 1 to 256 (default 24)."),
          QStringLiteral("DOTS")},
-        {QStringLiteral("dpi"), QStringLiteral("The resolution point sizes are drawn at (default 96)."),
-         QStringLiteral("N")},
+        DpiOption(),
         {QStringLiteral("face"),
          QStringLiteral("With --source other: the system font's face (default SimSun)."),
          QStringLiteral("FACE")},
@@ -99,60 +55,40 @@ void AddOptions(QCommandLineParser &parser)
     });
 }
 
-// The request the editor would compose from after the operator's steps: start-up font, the option and
-// entry of --source, the font of --face and --size under "Other", then the style boxes.
+// The request the editor would compose from after the operator's steps with the choices of the options.
 std::optional<TextRequest> RequestOf(const QCommandLineParser &parser, QString &error)
 {
-    const QString source = parser.isSet(QStringLiteral("source")) ? parser.value(QStringLiteral("source"))
-                                                                  : EnglishSelectorEntries().first();
-    const std::optional<ScriptOption> option = OptionOfSource(source);
-    if (!option) {
-        error = QStringLiteral("unknown --source '%1' (a size selector entry, or 'other'; see --help)")
-                    .arg(source);
-        return std::nullopt;
-    }
-    const bool ownFont = parser.isSet(QStringLiteral("face")) || parser.isSet(QStringLiteral("size"));
-    if (ownFont && option != ScriptOption::Other) {
-        error = QStringLiteral("--face and --size go with --source other");
-        return std::nullopt;
-    }
     const auto width = BoundedNumber(parser, QStringLiteral("width"), 192, 1, MaxWidthDot, error);
     const auto height = BoundedNumber(parser, QStringLiteral("height"), 24, 1, MaxHeightDot, error);
-    const auto dpi = BoundedNumber(parser, QStringLiteral("dpi"), 96, 1, 9600, error);
+    const auto dpi = DpiOf(parser, error);
     const auto size = BoundedNumber(parser, QStringLiteral("size"), 0, 1, 1000, error);
     if (!width || !height || !dpi || !size) {
         return std::nullopt;
     }
-
-    TextSettings text;
-    FillFontSizeTables(text, *dpi);
-    ApplyScriptOption(text, ScriptOption::English, EnglishSelectorEntries().first());
-    ApplyScriptOption(text, *option, source);
-    if (parser.isSet(QStringLiteral("face"))) {
-        text.TextFont.setFamily(parser.value(QStringLiteral("face")));
-    }
-    if (*size > 0) {
-        text.TextFont.setPointSize(*size);
-    }
-    ApplyTextStyle(text.TextFont, parser.isSet(QStringLiteral("bold")),
-                   parser.isSet(QStringLiteral("italic")), parser.isSet(QStringLiteral("underline")));
+    TextChoice choice;
+    choice.source = parser.value(QStringLiteral("source"));
+    choice.face = parser.value(QStringLiteral("face"));
+    choice.pointSize = *size;
+    choice.bold = parser.isSet(QStringLiteral("bold"));
+    choice.italic = parser.isSet(QStringLiteral("italic"));
+    choice.underline = parser.isSet(QStringLiteral("underline"));
 
     TextRequest request;
-    request.text = parser.value(QStringLiteral("text"));
-    request.chinese = {option == ScriptOption::Chinese, source};
-    request.number = {option == ScriptOption::Number, source};
-    // --font-dir names the one folder to look in; without it the current folder comes first and the
-    // installed data folder after it, as in the editor.
-    if (parser.isSet(QStringLiteral("font-dir"))) {
-        request.workDir = parser.value(QStringLiteral("font-dir"));
-    } else {
-        request.workDir = QDir::currentPath();
-        request.installedFontDir = InstalledFontFolder(QCoreApplication::applicationDirPath());
+    switch (ApplyTextChoice(choice, *dpi, request)) {
+    case TextChoiceProblem::UnknownSource:
+        error = QStringLiteral("unknown --source '%1' (a size selector entry, or 'other'; see --help)")
+                    .arg(choice.source);
+        return std::nullopt;
+    case TextChoiceProblem::OwnFontWithoutOther:
+        error = QStringLiteral("--face and --size go with --source other");
+        return std::nullopt;
+    case TextChoiceProblem::None:
+        break;
     }
+    request.text = parser.value(QStringLiteral("text"));
+    SetFontFolders(parser, request);
     request.widthDot = *width;
     request.heightDot = *height;
-    request.font = text.TextFont;
-    request.dpi = *dpi;
     return request;
 }
 
@@ -181,10 +117,8 @@ int RunCompose(const QStringList &arguments)
     if (!parser.isSet(QStringLiteral("text"))) {
         return FailCommand(command, QStringLiteral("--text TEXT is needed (see --help)"));
     }
-    if (parser.isSet(QStringLiteral("font-dir")) &&
-        !QDir(parser.value(QStringLiteral("font-dir"))).exists()) {
-        return FailCommand(
-            command, QStringLiteral("no font folder '%1'").arg(parser.value(QStringLiteral("font-dir"))));
+    if (const auto problem = FontFolderProblem(parser)) {
+        return FailCommand(command, *problem);
     }
     QString error;
     const std::optional<TextRequest> request = RequestOf(parser, error);

@@ -1,33 +1,10 @@
 // velmora-cli new: the project the editor's New leaves, written to a file.
 #include "cli/CommandLineProject.h"
 #include "cli/ProjectCommands.h"
+#include "cli/SignOptions.h"
 
-#include "io/DecimalInt32.h"
 #include "io/ProjectFiles.h"
 #include "list/NewProject.h"
-#include "list/SignSetup.h"
-
-#include <algorithm>
-#include <vector>
-
-namespace {
-
-// "0,0,1,1": one colour code per module from the left. Answers none when an entry is not a whole number.
-std::optional<std::vector<int>> ColorCodes(const QString &text, QString &error)
-{
-    std::vector<int> codes;
-    for (const QString &entry : text.split(QLatin1Char(','))) {
-        const std::optional<int> code = ParseDecimalInt32(entry);
-        if (!code) {
-            error = QStringLiteral("'%1' in --colors is not a colour code 0..4").arg(entry);
-            return std::nullopt;
-        }
-        codes.push_back(*code);
-    }
-    return codes;
-}
-
-} // namespace
 
 int RunNew(const QStringList &arguments)
 {
@@ -37,18 +14,8 @@ int RunNew(const QStringList &arguments)
         "described by the options (by default the setup dialog's first choices)."));
     const QCommandLineOption out(QStringLiteral("o"), QStringLiteral("The '.nkv' file to write."),
                                  QStringLiteral("OUT"));
-    const QCommandLineOption type(QStringLiteral("type"),
-                                  QStringLiteral("The LED Type: %1.").arg(LedTypeCaptions().join(", ")),
-                                  QStringLiteral("TYPE"), LedTypeCaptions().constFirst());
-    const QCommandLineOption number(QStringLiteral("number"), QStringLiteral("The LED Number, 1 to 16."),
-                                    QStringLiteral("N"), QStringLiteral("8"));
-    const QCommandLineOption colors(
-        QStringLiteral("colors"),
-        QStringLiteral(
-            "Colour codes of the modules from the left, comma-separated: 0 Yellow, 1 Red, 2 Green, "
-            "3 Blue, 4 White; modules not named are yellow (default: modules 4 and 5 red)."),
-        QStringLiteral("CODES"));
-    parser.addOptions({out, type, number, colors});
+    parser.addOption(out);
+    parser.addOptions(SignSetupOptions());
     if (const auto status = ParseCommand(parser, "new", arguments, 0)) {
         return *status;
     }
@@ -59,20 +26,7 @@ int RunNew(const QStringList &arguments)
     if (const auto problem = OutputNameProblem(path)) {
         return FailCommand("new", *problem);
     }
-    std::vector<int> codes;
-    if (parser.isSet(colors)) {
-        QString error;
-        const auto given = ColorCodes(parser.value(colors), error);
-        if (!given) {
-            return FailCommand("new", error);
-        }
-        codes = *given;
-    } else {
-        const auto defaults = DefaultSetupColors();
-        const std::optional<int> modules = ParseDecimalInt32(parser.value(number));
-        codes.assign(defaults.begin(), defaults.begin() + std::clamp(modules.value_or(0), 0, MaxLedNumber));
-    }
-    const CheckedSignSetup setup = ParseSignSetup(parser.value(type), parser.value(number), codes);
+    const CheckedSignSetup setup = SignSetupOf(parser);
     if (!setup.setup) {
         return FailCommand("new", setup.error);
     }

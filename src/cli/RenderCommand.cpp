@@ -7,10 +7,30 @@
 
 #include <QImage>
 
+#include <cstdint>
+
 namespace {
 
-// Pictures wider or higher than this are refused: a radius typed by mistake must not ask for gigabytes.
-constexpr int MaxPictureSide = 32767;
+// Pictures of more pixels than this (about 1 GB of image memory) are refused: a radius typed by mistake
+// must not ask for more.
+constexpr std::int64_t MaxPicturePixels = std::int64_t{1} << 28;
+
+struct PictureSize {
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+};
+
+// ViewWidth x ViewHeight for a radius, computed wide: a large radius must not wrap before it is checked.
+PictureSize PictureSizeAt(const ProjectModel &model, int dotRadius)
+{
+    const std::int64_t pitch = 2 * std::int64_t{dotRadius} + DotGapFor(dotRadius);
+    return {pitch * model.WidthDot, pitch * model.HeightDot};
+}
+
+bool NamesAPng(const QString &path)
+{
+    return path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+}
 
 } // namespace
 
@@ -35,6 +55,9 @@ int RunRender(const QStringList &arguments)
     if (!parser.isSet(output)) {
         return FailCommand("render", QStringLiteral("-o OUT.png is needed"));
     }
+    if (!NamesAPng(parser.value(output))) {
+        return FailCommand("render", QStringLiteral("'%1': only .png is written").arg(parser.value(output)));
+    }
     const std::optional<int> dotRadius = ParseDecimalInt32(parser.value(radius));
     if (!dotRadius || *dotRadius < 1) {
         return FailCommand(
@@ -51,21 +74,26 @@ int RunRender(const QStringList &arguments)
     if (!frame) {
         return FailCommand("render", error);
     }
+    const PictureSize size = PictureSizeAt(model, *dotRadius);
+    if (size.width > MaxPicturePixels / size.height) {
+        return FailCommand("render", QStringLiteral("a radius of %1 makes a picture of %2 x %3 pixels, more "
+                                                    "than the %4 pixels (2^28) a picture may have")
+                                         .arg(*dotRadius)
+                                         .arg(size.width)
+                                         .arg(size.height)
+                                         .arg(MaxPicturePixels));
+    }
     model.CurFrame = *frame;
     model.View.DotRadius = *dotRadius;
     UpdateViewExtent(model);
     const ViewState &view = model.View;
-    if (view.ViewWidth > MaxPictureSide || view.ViewHeight > MaxPictureSide) {
-        return FailCommand("render",
-                           QStringLiteral("a radius of %1 makes a picture of %2 x %3 pixels, more than %4 "
-                                          "on a side")
-                               .arg(*dotRadius)
-                               .arg(view.ViewWidth)
-                               .arg(view.ViewHeight)
-                               .arg(MaxPictureSide));
-    }
     // A picture exactly the size of the view leaves no margin: the renderer puts the view at its corner.
     QImage picture(view.ViewWidth, view.ViewHeight, QImage::Format_RGB32);
+    if (picture.isNull()) {
+        return FailCommand("render", QStringLiteral("no memory for a picture of %1 x %2 pixels")
+                                         .arg(view.ViewWidth)
+                                         .arg(view.ViewHeight));
+    }
     DrawMatrix(picture, model, 0, 0);
     if (!picture.save(parser.value(output), "PNG")) {
         return FailCommand("render", QStringLiteral("cannot write '%1'").arg(parser.value(output)));

@@ -1,3 +1,4 @@
+#include "cli/BuildCommand.h"
 #include "cli/CliCommand.h"
 #include "cli/ComposeCommand.h"
 #include "cli/FontsCommand.h"
@@ -7,6 +8,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -21,6 +24,7 @@ const CliCommand commands[] = {
     {"convert", "a project file in either format saved in the current one", RunConvert},
     {"new", "the empty project the editor's New makes for a given sign, saved", RunNew},
     {"fonts", "the seven bitmap font files drawn from installed faces", RunFonts},
+    {"build", "a whole project from a route table, one frame per row", RunBuild},
 };
 
 // The command line answers on standard output and with one line of its own on standard error; Qt's
@@ -30,6 +34,24 @@ void KeepQtRemarksQuiet(QtMsgType type, const QMessageLogContext &, const QStrin
     if (type == QtCriticalMsg || type == QtFatalMsg) {
         std::fprintf(stderr, "velmora-cli: %s\n", qPrintable(message));
     }
+}
+
+// The arguments without a choice of another platform for Qt ("-platform NAME", also with two dashes):
+// the command line draws off-screen whatever it is given, so that it runs where no display is.
+std::vector<char *> WithoutPlatformChoice(int argc, char **argv)
+{
+    std::vector<char *> kept;
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const bool choosesPlatform = i > 0 && (argument == "-platform" || argument == "--platform");
+        if (choosesPlatform) {
+            ++i; // its value goes with it
+            continue;
+        }
+        kept.push_back(argv[i]);
+    }
+    kept.push_back(nullptr);
+    return kept;
 }
 
 void PrintOverview(std::FILE *out)
@@ -45,10 +67,12 @@ void PrintOverview(std::FILE *out)
 
 int main(int argc, char **argv)
 {
-    // The command line draws text and pictures without a display.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The command line draws text and pictures without a display, whatever the environment says.
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(KeepQtRemarksQuiet);
-    QGuiApplication app(argc, argv);
+    std::vector<char *> kept = WithoutPlatformChoice(argc, argv);
+    int keptCount = static_cast<int>(kept.size()) - 1;
+    QGuiApplication app(keptCount, kept.data());
     QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();
     if (arguments.isEmpty() || arguments.first() == QLatin1String("--help") ||

@@ -1,26 +1,20 @@
 #include "dialogs/TfmSecond.h"
 
+#include "app/PromptSeam.h"
 #include "dialogs/DialogFrame.h"
 #include "dialogs/DigitsOnlyField.h"
+#include "list/CellSelection.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-// Nine digits always make a whole number the sign's time field can be given.
-constexpr int maxSecondsDigits = 9;
-
-} // namespace
-
-TfmSecond::TfmSecond(QWidget *parent) : QDialog(parent)
+TfmSecond::TfmSecond(PromptSeam &prompts, QWidget *parent) : QDialog(parent), prompts_(prompts)
 {
     SetUpDialogFrame(*this, QStringLiteral("fmSecond"), QStringLiteral("Setup Delay Time"), QSize(235, 106));
     Edit1 = new DigitsOnlyField(false, this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setAccessibleName(QStringLiteral("Time"));
     Edit1->setGeometry(24, 12, 65, 21);
-    Edit1->setMaxLength(maxSecondsDigits);
     Edit1->setText(QStringLiteral("3"));
     Label1 = new QLabel(QStringLiteral("Sec"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -47,8 +41,15 @@ void TfmSecond::OKButtonClick()
     if (Edit1->text().isEmpty()) {
         Edit1->setText(QStringLiteral("0"));
     }
+    // A time the sign cannot take is refused here, with the dialog still open, so a time read from a
+    // file is never changed by an OK that did not edit it.
+    const std::optional<int> seconds = DelaySecondsOf(Edit1->text());
+    if (!seconds) {
+        prompts_.showMessage(DelayOutOfRangeMessage(Edit1->text()));
+        return;
+    }
     OKPressed = true;
-    Seconds = Edit1->text().toInt();
+    Seconds = *seconds;
     accept();
 }
 

@@ -1,12 +1,14 @@
 #include "io/CurrentFormatWriter.h"
 
 #include "io/DecimalInt32.h"
+#include "io/ProjectFileLimits.h"
 #include "list/CellSelection.h"
 
 #include <QByteArray>
 #include <QIODevice>
 #include <QtEndian>
 
+#include <array>
 #include <cstdint>
 
 namespace {
@@ -17,8 +19,8 @@ std::optional<int> CellNumber(const QString &text, bool emptyIsZero)
     return emptyIsZero && text.isEmpty() ? std::optional<int>(0) : ParseDecimalInt32(text);
 }
 
-// Words are 32-bit two's complement, least significant byte first; codes that do not fit 32 bits (only a
-// module width or colour far outside anything a sign has) keep their low 32 bits.
+// Words are 32-bit two's complement, least significant byte first; StoredWordProblem has made sure every
+// value fits before anything is written.
 void PutWord(char *at, std::int64_t value)
 {
     qToLittleEndian<quint32>(static_cast<quint32>(static_cast<std::uint64_t>(value)), at);
@@ -34,11 +36,32 @@ public:
     {
         bytes_[static_cast<qsizetype>(4 * index)] = char(dots);
     }
-    bool writeTo(QIODevice &device) const { return device.write(bytes_) == bytes_.size(); }
+    // A write that comes up short (the disk filled part way) is followed by one for the rest, which
+    // fails with the device's own reason, so the operator reads the real cause.
+    bool writeTo(QIODevice &device) const
+    {
+        for (qsizetype done = 0; done < bytes_.size();) {
+            const qint64 written = device.write(bytes_.constData() + done, bytes_.size() - done);
+            if (written <= 0) {
+                return false;
+            }
+            done += static_cast<qsizetype>(written);
+        }
+        return true;
+    }
 
 private:
     QByteArray bytes_;
 };
+
+// The header's codes: height, frame count and width, each stored as v * v plus its offset.
+std::array<std::int64_t, 3> HeaderWords(const ProjectFile &file)
+{
+    const std::int64_t height = file.HeightDot;
+    const std::int64_t frames = static_cast<std::int64_t>(file.frames.size());
+    const std::int64_t width = file.WidthDot;
+    return {height * height + 9, frames * frames + 16, width * width + 4};
+}
 
 bool WriteFrame(const FileFrame &frame, QIODevice &device)
 {
@@ -72,15 +95,37 @@ FileResult CheckCellsForSaving(const ProjectFile &file)
     return FileResult::done();
 }
 
+std::optional<QString> StoredWordProblem(const ProjectFile &file)
+{
+    const char *headerNames[] = {"height", "frame count", "width"};
+    const std::array<std::int64_t, 3> header = HeaderWords(file);
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        if (!FitsFileWord(header[i])) {
+            return QStringLiteral("its %1 code %2 does not fit the current format's 32-bit word")
+                .arg(QLatin1String(headerNames[i]))
+                .arg(header[i]);
+        }
+    }
+    const ModuleTrailer &modules = *file.modules;
+    if (!FitsFileWord(ModuleWidthWord(modules.LedWidthDot))) {
+        return QStringLiteral("the module width %1 does not fit the current format's 32-bit word")
+            .arg(modules.LedWidthDot);
+    }
+    for (std::size_t i = 0; i < modules.LedColor.size(); ++i) {
+        if (const auto problem = ColourCodeProblem(modules.LedColor[i], static_cast<int>(i) + 1)) {
+            return problem;
+        }
+    }
+    return std::nullopt;
+}
+
 bool WriteCurrentFormat(const ProjectFile &file, QIODevice &device)
 {
-    const std::int64_t height = file.HeightDot;
-    const std::int64_t frames = static_cast<std::int64_t>(file.frames.size());
-    const std::int64_t width = file.WidthDot;
-    WordBuffer header(3);
-    header.set(0, height * height + 9);
-    header.set(1, frames * frames + 16);
-    header.set(2, width * width + 4);
+    const std::array<std::int64_t, 3> headerWords = HeaderWords(file);
+    WordBuffer header(headerWords.size());
+    for (std::size_t i = 0; i < headerWords.size(); ++i) {
+        header.set(i, headerWords[i]);
+    }
     if (!header.writeTo(device)) {
         return false;
     }
@@ -91,9 +136,9 @@ bool WriteCurrentFormat(const ProjectFile &file, QIODevice &device)
     }
     const ModuleTrailer &modules = *file.modules;
     WordBuffer trailer(1 + modules.LedColor.size());
-    trailer.set(0, std::int64_t{modules.LedWidthDot} * 7 + 14);
+    trailer.set(0, ModuleWidthWord(modules.LedWidthDot));
     for (std::size_t i = 0; i < modules.LedColor.size(); ++i) {
-        trailer.set(1 + i, std::int64_t{modules.LedColor[i]} * 14 + 7);
+        trailer.set(1 + i, ColourCodeWord(modules.LedColor[i]));
     }
     return trailer.writeTo(device);
 }

@@ -164,14 +164,14 @@ private:
             return true;
         }
         const std::optional<int> moduleWidth = integer({"the module width"});
-        if (!moduleWidth || !check(ModuleWidthProblem(*moduleWidth, read_.file.WidthDot))) {
+        if (!moduleWidth || !check(OlderModuleWidthProblem(*moduleWidth, read_.file.WidthDot))) {
             return false;
         }
         ModuleTrailer trailer{*moduleWidth, {}};
         const int modules = read_.file.WidthDot / *moduleWidth;
         for (int i = 0; i < modules; ++i) {
             const std::optional<int> code = integer({"the colour of module %1", i + 1});
-            if (!code) {
+            if (!code || !check(ColourCodeProblem(*code, i + 1))) {
                 return false;
             }
             trailer.LedColor.push_back(*code);

@@ -3,6 +3,7 @@
 #include "model/ProjectModel.h"
 
 #include <cstdint>
+#include <limits>
 
 std::optional<QString> WidthProblem(int widthDot)
 {
@@ -48,7 +49,7 @@ std::optional<QString> ModuleWidthProblem(int ledWidthDot, int widthDot)
         return QStringLiteral("the module width is %1 dots").arg(ledWidthDot);
     }
     // Every column's module needs a colour, also the part-module a width that is not a multiple leaves.
-    const int modules = (widthDot + ledWidthDot - 1) / ledWidthDot;
+    const std::int64_t modules = (std::int64_t{widthDot} + ledWidthDot - 1) / ledWidthDot;
     if (modules <= MaxLedColors) {
         return std::nullopt;
     }
@@ -57,6 +58,42 @@ std::optional<QString> ModuleWidthProblem(int ledWidthDot, int widthDot)
         .arg(modules)
         .arg(widthDot)
         .arg(MaxLedColors);
+}
+
+std::optional<QString> OlderModuleWidthProblem(int ledWidthDot, int widthDot)
+{
+    if (ledWidthDot >= 1 && ledWidthDot <= widthDot) {
+        return ModuleWidthProblem(ledWidthDot, widthDot);
+    }
+    return QStringLiteral("the module width is %1 dots, but a module of the %2-dot sign is 1 to %2 dots wide")
+        .arg(ledWidthDot)
+        .arg(widthDot);
+}
+
+bool FitsFileWord(std::int64_t word)
+{
+    return word >= std::numeric_limits<std::int32_t>::min() &&
+           word <= std::numeric_limits<std::int32_t>::max();
+}
+
+std::int64_t ModuleWidthWord(int ledWidthDot)
+{
+    return std::int64_t{ledWidthDot} * 7 + 14;
+}
+
+std::int64_t ColourCodeWord(int code)
+{
+    return std::int64_t{code} * 14 + 7;
+}
+
+std::optional<QString> ColourCodeProblem(int code, int module)
+{
+    if (FitsFileWord(ColourCodeWord(code))) {
+        return std::nullopt;
+    }
+    return QStringLiteral("the colour code %1 of module %2 does not fit the current format's 32-bit word")
+        .arg(code)
+        .arg(module);
 }
 
 QString LoadRefusal(const ReadRequest &request, const QString &reason, const QString &where)

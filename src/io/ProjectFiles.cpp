@@ -6,6 +6,7 @@
 #include "io/ProjectTransfer.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -41,13 +42,20 @@ FileResult SaveProject(const ProjectModel &model, const QString &path)
     if (!captured.result.ok()) {
         return captured.result;
     }
+    // A device or a pipe would be replaced by a regular file (a symbolic link is followed to its target).
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        return SaveFailure(path, QStringLiteral("not a regular file"));
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return SaveFailure(path, file.errorString());
     }
     if (!WriteCurrentFormat(captured.file, file)) {
+        // The reason is read before cancelling, which would put its own in its place.
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return SaveFailure(path, file.errorString());
+        return SaveFailure(path, reason);
     }
     if (!file.commit()) {
         return SaveFailure(path, file.errorString());

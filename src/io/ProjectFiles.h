@@ -17,5 +17,6 @@ ProjectFormat FormatOfExtension(const QString &path);
 CheckedProjectFile ReadProjectFile(const QString &path, ProjectFormat format, ReadRequest request);
 
 // Checks every cell, then writes the project through a temporary file that replaces `path` only once it
-// is complete, so a failed save leaves any earlier file as it was.
+// is complete, so a failed save leaves any earlier file as it was. A target that exists and is not a
+// regular file (a device, a pipe, a folder) is refused; a failure names its first cause.
 FileResult SaveProject(const ProjectModel &model, const QString &path);

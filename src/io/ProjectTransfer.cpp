@@ -29,6 +29,11 @@ void PutFrames(ProjectModel &model, const ProjectFile &file, int firstSlot)
     RenumberLines(model);
 }
 
+FileResult CannotBeSaved(const QString &problem)
+{
+    return FileResult::failed(QStringLiteral("The project cannot be saved: %1.").arg(problem));
+}
+
 } // namespace
 
 void OpenProject(ProjectModel &model, const ProjectFile &file, const QString &path)
@@ -56,12 +61,26 @@ void AppendProject(ProjectModel &model, const ProjectFile &file)
     }
 }
 
+std::optional<QString> OpenedProjectSaveNotice(const ProjectModel &model, const ProjectFile &file)
+{
+    if (file.modules) {
+        return std::nullopt;
+    }
+    const auto problem = ModuleWidthProblem(model.LedWidthDot, model.WidthDot);
+    if (!problem) {
+        return std::nullopt;
+    }
+    return QStringLiteral("'%1' has no module data and keeps the modules of the sign before: %2, so the "
+                          "project cannot be saved. To save it, set up the sign with New and append the "
+                          "file with the list's \"Open\".")
+        .arg(model.FileName, *problem);
+}
+
 CheckedProjectFile CaptureProject(const ProjectModel &model)
 {
     CheckedProjectFile captured;
     if (const auto problem = ModuleWidthProblem(model.LedWidthDot, model.WidthDot)) {
-        captured.result =
-            FileResult::failed(QStringLiteral("The project cannot be saved: %1.").arg(*problem));
+        captured.result = CannotBeSaved(*problem);
         return captured;
     }
     ProjectFile &file = captured.file;
@@ -76,6 +95,10 @@ CheckedProjectFile CaptureProject(const ProjectModel &model)
     const int modules = model.WidthDot / model.LedWidthDot;
     file.modules =
         ModuleTrailer{model.LedWidthDot, {model.LedColor.begin(), model.LedColor.begin() + modules}};
+    if (const auto problem = StoredWordProblem(file)) {
+        captured.result = CannotBeSaved(*problem);
+        return captured;
+    }
     captured.result = CheckCellsForSaving(file);
     return captured;
 }

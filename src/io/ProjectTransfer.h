@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class ProjectModel;
 
 // Moving a project between the model and a file's checked content. Both directions keep the model's
@@ -15,6 +17,11 @@ class ProjectModel;
 // module count, colours and DotColor. Frames beyond N keep their dots; CurFrame, the selection and the
 // zoom stay unless the list became shorter than the selected row.
 void OpenProject(ProjectModel &model, const ProjectFile &file, const QString &path);
+
+// After OpenProject: an older file without module data keeps the sign's module width, and when that
+// leaves more modules than a project can save, the notice names the cause and the way out (a sign set
+// up with New, the file appended). Nothing when the opened project can be saved.
+std::optional<QString> OpenedProjectSaveNotice(const ProjectModel &model, const ProjectFile &file);
 
 // Appends the file's frames after the list's, keeping the file's dot coordinates; geometry, colours and
 // FileName stay. The file's frames fit: its reader was told how many the list holds.

@@ -64,9 +64,13 @@ std::optional<qint64> LinePlayback::msUntilChange(qint64 elapsedMs) const
 
 QString LinePlayback::statusText(int index) const
 {
+    return QStringLiteral("Line %1  ").arg(Format000(line_.number)) + frameStatusText(index);
+}
+
+QString LinePlayback::frameStatusText(int index) const
+{
     const int frame = index + 1;
-    QString text =
-        QStringLiteral("Line %1  frame %2/%3").arg(Format000(line_.number)).arg(frame).arg(frameCount());
+    QString text = QStringLiteral("frame %1/%2").arg(frame).arg(frameCount());
     if (durationsMs_.empty()) {
         return text;
     }

@@ -37,6 +37,8 @@ public:
     // take names itself instead ("Line 003  frame 2/3  frame 2 has no time", or for a time such as 300
     // "... frame 2 time "300" is not 1 to 255 s"); a one-frame line reads "Line 004  frame 1/1".
     QString statusText(int index) const;
+    // The same without the line's number: "frame 2/3  3 s".
+    QString frameStatusText(int index) const;
 
 private:
     FrameLine line_;

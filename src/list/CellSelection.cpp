@@ -2,6 +2,8 @@
 
 #include "model/ProjectModel.h"
 
+#include <algorithm>
+
 namespace {
 
 // The frame at `row` (1-based) is the first of its line.
@@ -25,10 +27,18 @@ void ToggleChange(ProjectModel &model, int row)
     if (StartsLine(model, row)) {
         model.Cells.setCell(ColTime, row, time);
     }
-    if (model.ChangeFlag[row] == 0) {
+    // The last row has no next frame: its mark is only ever taken back there.
+    if (row < model.FrameCount && model.ChangeFlag[row] == 0) {
         model.Cells.setCell(ColTime, row + 1, time);
     }
     RenumberLines(model);
+}
+
+// A mark can be set on a frame that has a next one to join; a set mark can always be taken back, also
+// on a last row that kept it when the frame after it was deleted.
+bool MayToggleChange(const ProjectModel &model, int row)
+{
+    return row < model.FrameCount || model.ChangeFlag[row - 1] == 1;
 }
 
 } // namespace
@@ -43,8 +53,7 @@ CellEdit EditSelectedCell(ProjectModel &model, int column, int row)
     case ColBoard:
         return CellEdit::BoardNumber;
     case ColChange:
-        // The last frame has no next frame to alternate with.
-        if (row < model.FrameCount) {
+        if (MayToggleChange(model, row)) {
             ToggleChange(model, row);
             return CellEdit::ChangeToggled;
         }
@@ -82,9 +91,33 @@ bool SelectCell(ProjectModel &model, int column, int row)
     return true;
 }
 
+std::optional<int> DelaySecondsOf(const QString &text)
+{
+    bool ok = false;
+    const int seconds = text.toInt(&ok);
+    const bool digitsOnly = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
+    if (!ok || !digitsOnly || seconds > MaxDelaySeconds) {
+        return std::nullopt;
+    }
+    return seconds;
+}
+
+QString DelayOutOfRangeMessage(const QString &text)
+{
+    return QStringLiteral("'%1' is not a time the sign can take: the Time is a whole number of seconds "
+                          "from 0 to %2.")
+        .arg(text)
+        .arg(MaxDelaySeconds);
+}
+
 bool FollowShrinkingList(ProjectModel &model)
 {
-    if (model.SelRow <= model.FrameCount || model.FrameCount < 1) {
+    if (model.FrameCount < 1) {
+        // An emptied list shows frame 0, dark, until New or Paste brings a frame back.
+        ClearFrameSlot(model, 0);
+        return SelectCell(model, model.SelCol, 1);
+    }
+    if (model.SelRow <= model.FrameCount) {
         return false;
     }
     return SelectCell(model, model.SelCol, model.FrameCount);

@@ -28,10 +28,20 @@ std::optional<int> SecondsOfTimeCell(const QString &text);
 // "'abc' is not a valid integer value"
 QString NotAnIntegerMessage(const QString &text);
 
+// The longest time, in seconds, a frame of a line can stay on: the sign takes it in one byte.
+inline constexpr int MaxDelaySeconds = 255;
+
+// The seconds the delay dialog accepts: a whole number from 0 to MaxDelaySeconds, digits only.
+std::optional<int> DelaySecondsOf(const QString &text);
+
+// The delay dialog's refusal of any other text.
+QString DelayOutOfRangeMessage(const QString &text);
+
 // Makes (column, row) the selected cell and its frame the current one. Answers whether the current
 // frame changed, so the preview must be repainted.
 bool SelectCell(ProjectModel &model, int column, int row);
 
 // When the list has shrunk below the selected row and frames remain, the selection moves to the same
-// column of the new last row. Answers whether the current frame changed.
+// column of the new last row; an emptied list makes frame 0 current and dark, row 1 selected, as deleting
+// the last frame leaves it. Answers whether the current frame changed.
 bool FollowShrinkingList(ProjectModel &model);

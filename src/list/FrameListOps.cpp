@@ -129,6 +129,9 @@ ListOutcome CopyFrame(ProjectModel &model)
     }
     model.ClipFrameCells = model.Cells.row(model.SelRow);
     model.ClipFrameChange = model.ChangeFlag[model.SelRow - 1];
+    // The whole plane holds exactly the copied frame: pasted after opening a larger sign, nothing
+    // an earlier copy left outside this sign comes back.
+    std::memset(model.ClipFrameDots.data(), 0, PlaneBytes);
     CopySignDots(model, model.FrameDots.frame(model.SelRow - 1), model.ClipFrameDots.data());
     return ListOutcome::Done;
 }

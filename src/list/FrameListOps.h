@@ -26,7 +26,8 @@ ListOutcome InsertFrame(ProjectModel &model);
 // Removes the selected frame; the rows after it move up and the freed last slot is cleaned.
 ListOutcome DeleteFrame(ProjectModel &model);
 
-// Copies the selected frame's cells, Change mark and dots into the list clipboard.
+// Copies the selected frame's cells, Change mark and dots into the list clipboard; its dot plane is dark
+// outside the sign.
 ListOutcome CopyFrame(ProjectModel &model);
 
 // Copies the selected frame into the list clipboard, then removes it as DeleteFrame does.

@@ -43,7 +43,7 @@ void ResetFrameListToOneFrame(ProjectModel &model)
 void UpdateViewExtent(ProjectModel &model)
 {
     ViewState &view = model.View;
-    view.DotGap = view.DotRadius >= 3 ? 3 : 1;
+    view.DotGap = DotGapFor(view.DotRadius);
     const int pitch = 2 * view.DotRadius + view.DotGap;
     view.ViewWidth = pitch * model.WidthDot;
     view.ViewHeight = pitch * model.HeightDot;

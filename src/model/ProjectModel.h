@@ -134,8 +134,14 @@ void ResetFrameListToOneFrame(ProjectModel &model);
 // list, radius 2, nothing floating or being placed.
 void ApplyStartupProject(ProjectModel &model);
 
-// Pitch-dependent view sizes: DotGap 3 from radius 3 on (else 1), ViewWidth and ViewHeight the pitch
-// times the sign's dots.
+// The gap between neighbouring dots, in pixels, for a dot radius: 3 from radius 3 on, else 1.
+constexpr int DotGapFor(int dotRadius)
+{
+    return dotRadius >= 3 ? 3 : 1;
+}
+
+// Pitch-dependent view sizes: DotGap for the radius, ViewWidth and ViewHeight the pitch times the sign's
+// dots.
 void UpdateViewExtent(ProjectModel &model);
 
 // The point size tables of the three size selectors, by the screen's logical resolution.

@@ -41,10 +41,16 @@ private:
     std::shared_ptr<const DotMask> mask_;
 };
 
+// A picture being placed or a floating region shows only while there is a frame to put it in.
+bool ShowsPictureOverFrame(const ProjectModel &model)
+{
+    return model.FrameCount > 0;
+}
+
 bool PlacedPictureLit(const ProjectModel &model, int x, int y)
 {
     const ToolState &tools = model.Tools;
-    return tools.PlaceMode && x >= tools.PlaceCol && y >= tools.PlaceRow &&
+    return tools.PlaceMode && ShowsPictureOverFrame(model) && x >= tools.PlaceCol && y >= tools.PlaceRow &&
            model.FloatDots.atOrDark(x - tools.PlaceCol, y - tools.PlaceRow) == 1;
 }
 
@@ -70,6 +76,9 @@ void DrawSignDots(const PixelCanvas &target, const ProjectModel &model, const Do
 // The lifted region follows the drag rectangle wherever it goes, over the sign's edge too.
 void DrawLiftedRegion(const PixelCanvas &target, const ProjectModel &model, const DotStamper &stamper)
 {
+    if (!ShowsPictureOverFrame(model)) {
+        return;
+    }
     const ViewState &view = model.View;
     const ToolState &tools = model.Tools;
     const int pitch = Pitch(view);

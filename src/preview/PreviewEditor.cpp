@@ -2,6 +2,7 @@
 
 #include "preview/RegionOps.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -16,6 +17,13 @@ PreviewPaint Repaint()
 {
     PreviewPaint paint;
     paint.repaint = true;
+    return paint;
+}
+
+PreviewPaint RefusedOnEmptyList()
+{
+    PreviewPaint paint;
+    paint.listEmpty = true;
     return paint;
 }
 
@@ -37,7 +45,24 @@ PixelRect Normalised(PixelRect rect)
     return rect;
 }
 
+// A band never starts left of or above dot (0, 0), nor reaches past the frame array: every dot it
+// covers then has its place in the region, so what is selected is what is lifted, moved and cut.
+PixelRect ClippedToFrameArray(PixelRect rect, const ViewState &view)
+{
+    const int pitch = Pitch(view);
+    rect.Left = std::max(rect.Left, view.ViewLeft);
+    rect.Top = std::max(rect.Top, view.ViewTop);
+    rect.Right = std::max(rect.Left, std::min(rect.Right, view.ViewLeft + MaxWidthDot * pitch));
+    rect.Bottom = std::max(rect.Top, std::min(rect.Bottom, view.ViewTop + MaxHeightDot * pitch));
+    return rect;
+}
+
 } // namespace
+
+QString EmptyListMessage()
+{
+    return QStringLiteral("The list is empty: add a frame with New");
+}
 
 EditingState PreviewEditor::state() const
 {
@@ -83,6 +108,9 @@ void PreviewEditor::dropFloatingRegionWhereItLies()
 
 PreviewPaint PreviewEditor::mouseDown(PointerButton button, int X, int Y)
 {
+    if (listEmpty()) {
+        return RefusedOnEmptyList();
+    }
     ToolState &tools = model_.Tools;
     if (tools.RegionFloat) {
         tools.RegionDrag = false;
@@ -140,6 +168,9 @@ PreviewPaint PreviewEditor::penStroke(PointerButton button, int X, int Y)
 
 PreviewPaint PreviewEditor::mouseMove(HeldButtons held, int X, int Y)
 {
+    if (listEmpty()) {
+        return {};
+    }
     ToolState &tools = model_.Tools;
     if (tools.PlaceMode) {
         const DotPosition dot = DotAtPoint(model_.View, X, Y);
@@ -181,7 +212,7 @@ PreviewPaint PreviewEditor::mouseUp(int X, int Y)
         return RepaintWithOutline(tools.SelRect);
     }
     // Only a band that was started is lifted: a release after a stamp or a tool change lifts nothing.
-    if (rubberBand_ && tools.SelectTool) {
+    if (rubberBand_ && tools.SelectTool && !listEmpty()) {
         return liftRubberBand(X, Y);
     }
     rubberBand_ = false;
@@ -195,7 +226,7 @@ PreviewPaint PreviewEditor::liftRubberBand(int X, int Y)
     const PixelPoint corner = SnapToCell(model_.View, X, Y);
     tools.SelRect.Right = corner.x;
     tools.SelRect.Bottom = corner.y;
-    tools.SelRect = Normalised(tools.SelRect);
+    tools.SelRect = ClippedToFrameArray(Normalised(tools.SelRect), model_.View);
     LiftRegion(model_);
     lastEdit_ = FrameEdit::LiftRegion;
     tools.DragRect = tools.SelRect;
@@ -222,13 +253,14 @@ PreviewPaint PreviewEditor::toggleSelect()
     tools.SelectTool = !tools.SelectTool;
     tools.PenTool = false;
     commands_ = {};
-    const bool wasFloating = tools.RegionFloat;
-    if (wasFloating) {
+    // With no frame to drop it into, the region keeps floating until New or Paste bring one.
+    const bool dropping = tools.RegionFloat && !listEmpty();
+    if (dropping) {
         dropFloatingRegionWhereItLies();
+        tools.RegionFloat = false;
     }
-    tools.RegionFloat = false;
     tools.RegionDrag = false;
-    return wasFloating ? Repaint() : PreviewPaint{};
+    return dropping ? Repaint() : PreviewPaint{};
 }
 
 void PreviewEditor::endRegion(bool clearCorner)
@@ -246,6 +278,9 @@ void PreviewEditor::endRegion(bool clearCorner)
 
 PreviewPaint PreviewEditor::cut()
 {
+    if (listEmpty()) {
+        return RefusedOnEmptyList();
+    }
     ToolState &tools = model_.Tools;
     const DotCorner corner = RegionCorner(model_, tools.SelRect);
     model_.ClipRegionDots.clearWindow(model_.WidthDot, model_.HeightDot);
@@ -259,6 +294,9 @@ PreviewPaint PreviewEditor::cut()
 
 PreviewPaint PreviewEditor::copy()
 {
+    if (listEmpty()) {
+        return RefusedOnEmptyList();
+    }
     ToolState &tools = model_.Tools;
     std::memset(model_.ClipRegionDots.data(), 0, PlaneBytes);
     model_.ClipRegionDots.copyWindowFrom(model_.FloatDots, tools.RegionWidth, tools.RegionHeight);
@@ -271,6 +309,9 @@ PreviewPaint PreviewEditor::copy()
 
 PreviewPaint PreviewEditor::deleteRegion()
 {
+    if (listEmpty()) {
+        return RefusedOnEmptyList();
+    }
     ToolState &tools = model_.Tools;
     const DotCorner corner = RegionCorner(model_, tools.SelRect);
     model_.ClipRegionDots.clearWindow(tools.RegionWidth, tools.RegionHeight);
@@ -283,6 +324,9 @@ PreviewPaint PreviewEditor::deleteRegion()
 
 PreviewPaint PreviewEditor::paste()
 {
+    if (listEmpty()) {
+        return RefusedOnEmptyList();
+    }
     commands_.cutAndCopy = false;
     return enterPlacing([this](DotPlane &floatDots) {
         floatDots.copyWindowFrom(model_.ClipRegionDots, model_.WidthDot + placingMargin,
@@ -292,6 +336,9 @@ PreviewPaint PreviewEditor::paste()
 
 PreviewPaint PreviewEditor::enterPlacing(const PictureWriter &writePicture)
 {
+    if (listEmpty()) {
+        return RefusedOnEmptyList();
+    }
     ToolState &tools = model_.Tools;
     if (tools.RegionFloat) {
         dropFloatingRegionWhereItLies();
@@ -300,6 +347,7 @@ PreviewPaint PreviewEditor::enterPlacing(const PictureWriter &writePicture)
     }
     rubberBand_ = false;
     selectPointerTool();
+    std::memset(model_.FloatDots.data(), 0, PlaneBytes);
     writePicture(model_.FloatDots);
     tools.PlaceMode = true;
     return Repaint();

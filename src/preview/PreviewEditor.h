@@ -3,6 +3,8 @@
 #include "preview/PreviewGeometry.h"
 #include "model/ProjectModel.h"
 
+#include <QString>
+
 #include <functional>
 #include <optional>
 #include <utility>
@@ -21,11 +23,16 @@ struct HeldButtons {
 // What the preview must show after an editing step, in this order: a full repaint, one pen dot, the
 // old rubber band overdrawn in black, a white outline.
 struct PreviewPaint {
+    // Refused: the list has no frame to keep work in (the window says why, EmptyListMessage).
+    bool listEmpty = false;
     bool repaint = false;
     std::optional<DotPosition> dot;
     std::optional<PixelRect> eraseOutline;
     std::optional<PixelRect> outline;
 };
+
+// "The list is empty: add a frame with New"
+QString EmptyListMessage();
 
 // Which region commands the Edit menu and the tool bar offer.
 struct RegionCommandState {
@@ -39,7 +46,9 @@ enum class FrameEdit { None, PenStroke, Stamp, DropRegion, LiftRegion, CutRegion
 
 // The drawing tools (pointer, pen, select), the floating region, placing, and the region clipboard, as
 // one state machine over the project model. It receives pointer positions in preview pixels and
-// buttons, changes the current frame, and answers what to paint; it knows nothing of widgets.
+// buttons, changes the current frame, and answers what to paint; it knows nothing of widgets. While the
+// list is empty nothing is drawn where it could not be kept: the pen, placing, the region commands and
+// the uploads do nothing, and a floating region or a picture being placed waits, unseen, for a frame.
 class PreviewEditor {
 public:
     explicit PreviewEditor(ProjectModel &model) : model_(model) {}
@@ -57,7 +66,7 @@ public:
     void selectPointerTool();
     void togglePen();
     // Toggling the select tool drops a floating region where it lies (its dots are already out of the
-    // frame; discarding them would lose the operator's work).
+    // frame; discarding them would lose the operator's work); on an empty list the region keeps floating.
     PreviewPaint toggleSelect();
 
     PreviewPaint cut();
@@ -65,13 +74,14 @@ public:
     PreviewPaint paste();
     PreviewPaint deleteRegion();
 
-    // Writes a picture into FloatDots: every position of its window, WidthDot + 16 by HeightDot + 16
-    // dots (cut at the plane), lit or dark.
+    // Writes a picture into FloatDots, which is all dark when it is called; the picture reaches at most
+    // WidthDot + 16 by HeightDot + 16 dots.
     using PictureWriter = std::function<void(DotPlane &floatDots)>;
 
     // The one entry to placing, for every source of a picture (region paste, text and picture upload):
-    // drops a floating region where it lies (FloatDots still holds it), selects the pointer tool, lets
-    // `writePicture` fill FloatDots, and makes the picture follow the pointer.
+    // drops a floating region where it lies (FloatDots still holds it), selects the pointer tool, darkens
+    // the whole of FloatDots, lets `writePicture` fill it, and makes the picture follow the pointer. So
+    // only the picture given is placed, never dots an earlier, larger region left in the plane.
     PreviewPaint enterPlacing(const PictureWriter &writePicture);
 
     // Ends placing without stamping (a new project).
@@ -86,6 +96,7 @@ public:
     void followHistory() { commands_.cutAndCopy = model_.Tools.RegionFloat; }
 
 private:
+    bool listEmpty() const { return model_.FrameCount < 1; }
     bool insideSelection(int X, int Y) const;
     PixelRect draggedRect(int X, int Y) const;
     void dropFloatingRegionWhereItLies();

@@ -90,7 +90,7 @@ ScrollRanges UpdateViewSize(ProjectModel &model, QSize control)
 void PlaceView(ProjectModel &model, QSize control, int hScroll, int vScroll)
 {
     ViewState &view = model.View;
-    view.DotGap = view.DotRadius >= 3 ? 3 : 1;
+    view.DotGap = DotGapFor(view.DotRadius);
     view.ViewLeft = ViewOrigin(view.ViewWidth, control.width(), hScroll);
     view.ViewTop = ViewOrigin(view.ViewHeight, control.height(), vScroll);
 }

@@ -1,26 +1,19 @@
 // velmora-signsim: a sign on the far end of a serial line, for trying the download without one.
-#include "signsim/ReceivedLineFiles.h"
-#include "signsim/ReceivedSign.h"
-#include "signsim/SignReplies.h"
-#include "signsim/SignSerialLine.h"
+#include "signshow/SignShowWindow.h"
+#include "signsim/SignLineService.h"
 
+#include "list/ColorCodeList.h"
+
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 
-#include <cerrno>
+#include <algorithm>
 #include <cstdio>
-#include <deque>
-#include <poll.h>
-#include <unistd.h>
+#include <cstring>
+#include <memory>
 
 namespace {
-
-struct PendingReply {
-    QByteArray bytes;
-    QDeadlineTimer due;
-};
 
 int Fail(const QString &message)
 {
@@ -53,7 +46,11 @@ void Say(const QString &text)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Only the window needs a display: without it the simulator runs anywhere, as the tests run it.
+    const bool showing = std::any_of(
+        argv + 1, argv + argc, [](const char *argument) { return std::strcmp(argument, "--show") == 0; });
+    const std::unique_ptr<QCoreApplication> app =
+        showing ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "A sign on the far end of a serial line. Opens a new pseudo-terminal and prints its device path on "
@@ -89,9 +86,18 @@ int main(int argc, char **argv)
         QStringLiteral("Hang up once N packets have arrived and been answered."), QStringLiteral("N"));
     const QCommandLineOption exitAfterEnd(QStringLiteral("exit-after-end"),
                                           QStringLiteral("Exit once the end packet has arrived."));
-    parser.addOptions(
-        {device, single, moduleWidth, out, late, drop, garble, silent, hangUpAfter, exitAfterEnd});
-    parser.process(app);
+    const QCommandLineOption show(
+        QStringLiteral("show"),
+        QStringLiteral("Open a window that shows the received lines as the editor draws them, the chosen "
+                       "one playing with its times, a line arriving filling in packet by packet."));
+    const QCommandLineOption colors(
+        QStringLiteral("colors"),
+        QStringLiteral("With --show: colour codes of the modules from the left, comma-separated: 0 Yellow, "
+                       "1 Red, 2 Green, 3 Blue, 4 White; modules not named are yellow (default: all)."),
+        QStringLiteral("CODES"));
+    parser.addOptions({device, single, moduleWidth, out, late, drop, garble, silent, hangUpAfter,
+                       exitAfterEnd, show, colors});
+    parser.process(*app);
 
     SignConfig config;
     config.singleLine = parser.isSet(single);
@@ -111,10 +117,19 @@ int main(int argc, char **argv)
     }
     faults.dropped = *dropped;
     faults.garbled = *garbled;
-    const int hangUpAt = parser.isSet(hangUpAfter) ? parser.value(hangUpAfter).toInt() : 0;
     const QString outFolder = parser.value(out);
     if (!outFolder.isEmpty() && !QDir().mkpath(outFolder)) {
         return Fail(QStringLiteral("cannot create %1").arg(outFolder));
+    }
+
+    std::vector<int> colorCodes;
+    if (parser.isSet(colors)) {
+        QString error;
+        const auto codes = ParseColorCodeList(parser.value(colors), error);
+        if (!codes) {
+            return Fail(error);
+        }
+        colorCodes = *codes;
     }
 
     QString error;
@@ -127,61 +142,17 @@ int main(int argc, char **argv)
     }
     Say(line->devicePath());
 
-    ReceivedSign sign(config);
-    std::deque<PendingReply> replies;
-    int packetsReceived = 0;
-    bool ended = false;
-    sign.onPacket = [&](const ReceivedPacket &packet, const ReceivedLine *) {
-        ++packetsReceived;
-        if (const auto reply = ReplyTo(packet, packetsReceived, faults)) {
-            replies.push_back({*reply, QDeadlineTimer(faults.lateMs, Qt::PreciseTimer)});
-        }
-    };
-    sign.onLine = [&](const ReceivedLine &received) {
-        const int index = static_cast<int>(sign.lines().size());
-        Say(QStringLiteral("line %1: board %2, %3 frame(s), %4 of %5 packets")
-                .arg(index)
-                .arg(received.board)
-                .arg(received.frameCount)
-                .arg(received.arrivedPackets())
-                .arg(received.expectedPackets));
-        if (!outFolder.isEmpty() && !WriteReceivedLine(outFolder, index, received)) {
-            Fail(QStringLiteral("cannot write line %1 into %2").arg(index).arg(outFolder));
-        }
-    };
-    sign.onEnd = [&] {
-        Say(QStringLiteral("end"));
-        ended = true;
-    };
-
-    for (;;) {
-        while (!replies.empty() && replies.front().due.hasExpired()) {
-            if (!line->writeAll(replies.front().bytes.constData(),
-                                static_cast<int>(replies.front().bytes.size()))) {
-                return Fail(QStringLiteral("the line is gone"));
-            }
-            replies.pop_front();
-        }
-        if (hangUpAt > 0 && packetsReceived >= hangUpAt && replies.empty()) {
-            line->hangUp();
-            Say(QStringLiteral("hung up after %1 packets").arg(packetsReceived));
-            return 0;
-        }
-        if (ended && replies.empty() && parser.isSet(exitAfterEnd)) {
-            return 0;
-        }
-        pollfd watch{line->fd(), POLLIN, 0};
-        const int timeout = replies.empty() ? -1 : static_cast<int>(replies.front().due.remainingTime());
-        if (poll(&watch, 1, timeout) < 0 && errno != EINTR) {
-            return Fail(QStringLiteral("cannot wait for the line"));
-        }
-        if (watch.revents & POLLIN) {
-            std::uint8_t bytes[4096];
-            const ssize_t count = ::read(line->fd(), bytes, sizeof bytes);
-            if (count <= 0) {
-                return Fail(QStringLiteral("the line is gone"));
-            }
-            sign.receive(bytes, static_cast<std::size_t>(count));
-        }
+    SignLineService::Options options;
+    options.faults = faults;
+    options.hangUpAfter = parser.isSet(hangUpAfter) ? parser.value(hangUpAfter).toInt() : 0;
+    options.exitAfterEnd = parser.isSet(exitAfterEnd);
+    options.outFolder = outFolder;
+    SignLineService service(std::move(line), config, options);
+    QObject::connect(&service, &SignLineService::finished, app.get(), &QCoreApplication::exit);
+    std::unique_ptr<SignShowWindow> window;
+    if (showing) {
+        window = std::make_unique<SignShowWindow>(service, colorCodes);
+        window->show();
     }
+    return app->exec();
 }

@@ -4,6 +4,8 @@
 #include "preview/PreviewGeometry.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QPushButton>
 #include <QTableView>
 
 namespace {
@@ -86,6 +88,17 @@ TEST_F(DrawingTools, PlacingShowsThePictureOverDarkDotsAndARightClickAbandonsIt)
     EXPECT_FALSE(project().Tools.PlaceMode);
     EXPECT_FALSE(lit(20, 12));
     EXPECT_EQ(pixelAt(dotCentre(20, 12)), qRgb(0, 0, 0));
+}
+
+TEST_F(DrawingTools, AnEmptiedListTakesNoDrawingAndSaysWhy)
+{
+    window().enterPlacing([](DotPlane &floatDots) { floatDots.set(8, 8, 1); });
+    QTest::mouseMove(preview(), dotCentre(20, 12));
+    window().btnDelect->click(); // the only frame
+    EXPECT_EQ(pixelAt(dotCentre(20, 12)), qRgb(0, 0, 0)) << "the preview stays dark";
+    QTest::mouseClick(preview(), Qt::LeftButton, {}, dotCentre(20, 12));
+    EXPECT_FALSE(lit(20, 12));
+    EXPECT_EQ(window().StatusBar1[0]->text(), "The list is empty: add a frame with New");
 }
 
 } // namespace

@@ -17,7 +17,7 @@
 // Runs the editor's windows in a temporary current directory holding the given font files.
 class EditorFixture : public ::testing::Test {
 protected:
-    void startIn(const QStringList &fontFiles)
+    void startIn(const QStringList &fontFiles, QSize windowSize = QSize(1280, 900))
     {
         ASSERT_TRUE(fontDir.isValid());
         for (const QString &name : fontFiles) {
@@ -28,7 +28,7 @@ protected:
         ASSERT_TRUE(QDir::setCurrent(fontDir.path()));
         forms = std::make_unique<VelmoraForms>(prompts);
         window().setInstalledFontFolder(installedFontDir);
-        window().resize(1280, 900);
+        window().resize(windowSize);
         window().show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
     }

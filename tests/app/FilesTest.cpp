@@ -63,6 +63,17 @@ TEST_F(FilesWindow, SaveAsksForANameAndChangesOnlyTheCaption)
     EXPECT_EQ(window().windowTitle(), "Velmora - " + path("p.nkv"));
 }
 
+TEST_F(FilesWindow, AnOlderFileThatCannotBeSavedSaysSoWhenOpened)
+{
+    prompts.queueFile({savedSixModuleProject(), 0}); // 16-dot modules
+    window().FileOpen1->trigger();
+    WriteFileBytes(path("wide.kvf"), "1000 8 1\n1 end 0 0" + QByteArray(" 0").repeated(8000) + "\n");
+    prompts.queueFile({path("wide.kvf"), 1});
+    window().FileOpen1->trigger();
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages.constFirst().contains("set up the sign with New and append the file"));
+}
+
 TEST_F(FilesWindow, OpenReplacesTheProjectAndShowsItsGeometry)
 {
     const QString file = savedSixModuleProject();

@@ -17,10 +17,10 @@ protected:
     QString cell(int row, int column) { return grid().model()->index(row - 1, column).data().toString(); }
     int rows() { return grid().model()->rowCount(); }
     QTableView &grid() { return *window().StringGrid; }
-    void clickCell(int row, int column)
+    void clickCell(int row, int column, Qt::MouseButton button = Qt::LeftButton)
     {
         const QRect place = grid().visualRect(grid().model()->index(row - 1, column));
-        QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, place.center());
+        QTest::mouseClick(grid().viewport(), button, {}, place.center());
     }
     // Answers the next note or delay dialog by typing into its field as the operator would.
     template <typename Dialog> void answerDialog(std::function<void(Dialog &)> typing)
@@ -56,6 +56,24 @@ TEST_F(FrameListWindow, ClickingTheSelectedChangeCellTogglesTheMark)
     clickCell(1, 3);
     EXPECT_EQ(cell(1, 3), "");
     EXPECT_EQ(cell(2, 1), "002");
+}
+
+TEST_F(FrameListWindow, OnlyTheLeftButtonSelectsOrEditsACell)
+{
+    window().btnAdd->click();
+    clickCell(1, 3); // selects the Change cell of row 1
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        clickCell(1, 3, button);
+        QTest::mouseDClick(grid().viewport(), button, {},
+                           grid().visualRect(grid().model()->index(0, 4)).center());
+        clickCell(2, 2, button);
+    }
+    EXPECT_EQ(cell(1, 3), "");
+    EXPECT_EQ(cell(1, 4), "");
+    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_EQ(window().project().SelRow, 1);
+    EXPECT_EQ(window().project().SelCol, 3);
+    EXPECT_EQ(window().project().CurFrame, 0);
 }
 
 TEST_F(FrameListWindow, SelectingARowMakesItsFrameCurrent)
@@ -126,6 +144,27 @@ TEST_F(FrameListWindow, TheDelayDialogRefusesKeypadDigitsAndGivesZeroWhenEmpty)
     });
     clickCell(2, 4);
     EXPECT_EQ(cell(2, 4), "0");
+}
+
+TEST_F(FrameListWindow, TheDelayDialogShowsTheWholeTimeAndTakesOnlyZeroTo255)
+{
+    TfmSecond delay(prompts);
+    delay.Seconds = 1234567890; // as a file may give it
+    delay.show();
+    EXPECT_EQ(delay.Edit1->text(), "1234567890");
+    delay.OKButton->click();
+    EXPECT_TRUE(delay.isVisible()) << "refused: the dialog stays open";
+    EXPECT_FALSE(delay.OKPressed);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages.constFirst().contains("from 0 to 255"))
+        << prompts.messages.constFirst().toStdString();
+
+    delay.Edit1->selectAll();
+    QTest::keyClicks(delay.Edit1, QStringLiteral("255"));
+    delay.OKButton->click();
+    EXPECT_FALSE(delay.isVisible());
+    EXPECT_TRUE(delay.OKPressed);
+    EXPECT_EQ(delay.Seconds, 255);
 }
 
 TEST_F(FrameListWindow, PastedLettersNeverReachADigitsOnlyField)

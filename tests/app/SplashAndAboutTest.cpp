@@ -1,6 +1,7 @@
 #include "app/TAboutBox.h"
 #include "app/TfmLOGO.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -49,6 +50,35 @@ TEST(AboutBox, SizesItselfAroundItsPanelAndOkButton)
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->size(), QSize(105, 105));
     EXPECT_TRUE(picture->hasScaledContents());
+}
+
+TEST(AboutBox, EveryLineShowsItsWholeTextAtAnyFontSize)
+{
+    struct KeepApplicationFont {
+        QFont standard = QApplication::font();
+        ~KeepApplicationFont() { QApplication::setFont(standard); }
+    } keep;
+    for (int points : {9, 20}) {
+        QFont font = keep.standard;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        TAboutBox about;
+        const QWidget *panel = about.findChild<QWidget *>("Panel1");
+        ASSERT_TRUE(panel);
+        QRect above;
+        for (const char *name : {"ProductName", "Version", "Copyright", "Comments"}) {
+            const QLabel *line = about.findChild<QLabel *>(name);
+            ASSERT_TRUE(line) << name;
+            const QSize needed = line->wordWrap() ? QSize(0, line->heightForWidth(line->width()))
+                                                  : line->sizeHint();
+            EXPECT_GE(line->width(), needed.width()) << name << " at " << points;
+            EXPECT_GE(line->height(), needed.height()) << name << " at " << points;
+            EXPECT_TRUE(panel->rect().contains(line->geometry())) << name << " at " << points;
+            EXPECT_FALSE(line->geometry().intersects(above)) << name << " at " << points;
+            above = line->geometry();
+        }
+        EXPECT_TRUE(about.rect().contains(panel->geometry()));
+    }
 }
 
 } // namespace

@@ -40,6 +40,14 @@ QStringList Entries(const QComboBox &selector)
     return entries;
 }
 
+TEST_F(EditorFixture, TheFirstShowSetsTheScrollRangesForTheStartupSign)
+{
+    startIn({}, QSize(1280, 440));
+    ASSERT_LT(window().BusImage->height(), 5 * 24) << "a preview shorter than the start-up sign";
+    EXPECT_TRUE(window().ScrollBar2->isEnabled());
+    EXPECT_EQ(window().ScrollBar2->maximum(), 5 * 24 - window().BusImage->height() + 2);
+}
+
 TEST_F(EditorFixture, ShowsTheStartupSignListAndStatusTexts)
 {
     startIn({});

@@ -17,11 +17,13 @@ struct CliRun {
 };
 
 // Runs velmora-cli (the built one unless `program` names a copy) with `arguments` in `workingDir` (the
-// test's own when empty), as a user would.
+// test's own when empty), as a user would, in the test's environment or the one given.
 inline CliRun RunCli(const QStringList &arguments, const QString &workingDir = {},
-                     const QString &program = QStringLiteral(VELMORA_CLI))
+                     const QString &program = QStringLiteral(VELMORA_CLI),
+                     const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     if (!workingDir.isEmpty()) {
         process.setWorkingDirectory(workingDir);
     }

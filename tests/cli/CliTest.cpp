@@ -33,6 +33,7 @@ protected:
         text += "\n8 end 0 0" + QByteArray(" 0").repeated(64) + '\n';
         WriteFileBytes(path("two.kvf"), text + "new 4 2 3\n");
         WriteFileBytes(path("plain.txt"), text);
+        WriteFileBytes(path("one.kvf"), "1 1 1\n1 end 0 0 1\n"); // a sign of one dot, lit
     }
 
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
@@ -109,6 +110,10 @@ TEST_F(CommandLine, FailuresExitWithOneLineOnStandardError)
         {"render", path("two.kvf"), "--frame", "1"},
         {"render", path("two.kvf"), "--frame", "1", "-o", path("x.png"), "--radius", "0"},
         {"render", path("two.kvf"), "--frame", "1", "-o", path("x.png"), "--radius", "9999"},
+        {"render", path("two.kvf"), "--frame", "1", "-o", path("x.png"), "--radius", "89478484"},
+        {"render", path("two.kvf"), "--frame", "1", "-o", path("x.png"), "--radius", "2147483647"},
+        {"render", path("one.kvf"), "--frame", "1", "-o", path("x.png"), "--radius", "16382"},
+        {"render", path("two.kvf"), "--frame", "1", "-o", path("x.jpg")},
         {"convert", path("two.kvf"), path("copy.kvf")},
         {"convert", path("two.kvf")},
     };
@@ -120,6 +125,30 @@ TEST_F(CommandLine, FailuresExitWithOneLineOnStandardError)
         EXPECT_EQ(failed.err.count('\n'), 1) << failed.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(path("copy.kvf")));
+    EXPECT_FALSE(QFile::exists(path("x.png")));
+    EXPECT_FALSE(QFile::exists(path("x.jpg")));
+}
+
+TEST_F(CommandLine, RenderRefusalsNameWhatIsWritten)
+{
+    const CliRun tooLarge =
+        run({"render", path("one.kvf"), "--frame", "1", "-o", path("x.png"), "--radius", "16382"});
+    EXPECT_TRUE(tooLarge.err.contains("32767 x 32767 pixels, more than the 268435456 pixels"))
+        << tooLarge.err.toStdString();
+    const CliRun jpeg = run({"render", path("one.kvf"), "--frame", "1", "-o", path("x.jpg")});
+    EXPECT_TRUE(jpeg.err.contains("only .png is written")) << jpeg.err.toStdString();
+}
+
+TEST_F(CommandLine, NeverNeedsADisplay)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":97"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    const CliRun dots = RunCli({"dots", path("one.kvf"), "--frame", "1", "-platform", "foo"}, {},
+                               QStringLiteral(VELMORA_CLI), environment);
+    EXPECT_EQ(dots.exitCode, 0) << dots.err.toStdString();
+    EXPECT_EQ(dots.out, "#\n");
 }
 
 TEST_F(CommandLine, EverySubcommandExplainsItselfOnStandardOutput)

@@ -97,7 +97,8 @@ TEST(OlderFormat, DamagedFilesAreRefusedWithWhatAndWhichToken)
         {"2 2 1 1 w w", "the file ends before the board number of frame 1 (after token 6)"},
         {"2 2 1 " + longWord + " end",
          "the board number of frame 1 is a word longer than 255 characters (token 4)"},
-        {OneFrame("1 end", "new 0"), "the module width is 0 dots (token 13)"},
+        {OneFrame("1 end", "new 0"),
+         "the module width is 0 dots, but a module of the 2-dot sign is 1 to 2 dots wide (token 13)"},
         {"60 1 0 new 1", "a module width of 1 dots makes 60 modules of the 60-dot sign, more than 50"},
         {OneFrame("1 end", "new 1 3"), "the file ends before the colour of module 2 (after token 14)"},
     };
@@ -107,6 +108,27 @@ TEST(OlderFormat, DamagedFilesAreRefusedWithWhatAndWhichToken)
         EXPECT_TRUE(read.result.message().contains(QLatin1String(c.message)))
             << read.result.message().toStdString();
     }
+}
+
+TEST(OlderFormat, ModuleDataTheCurrentFormatCannotStoreIsRefused)
+{
+    const struct {
+        QByteArray trailer;
+        const char *message;
+    } cases[] = {
+        {"new 2147483647", "the module width is 2147483647 dots"},
+        {"new 3", "the module width is 3 dots, but a module of the 2-dot sign is 1 to 2 dots wide"},
+        {"new 1 153391689 4", "the colour code 153391689 of module 1 does not fit"},
+        {"new 1 3 -2147483648", "the colour code -2147483648 of module 2 does not fit"},
+    };
+    for (const auto &c : cases) {
+        const CheckedProjectFile read = Read(OneFrame("1 end", c.trailer));
+        EXPECT_TRUE(read.result.message().contains(QLatin1String(c.message)))
+            << read.result.message().toStdString();
+    }
+    const CheckedProjectFile widest = Read(OneFrame("1 end", "new 1 153391688 -153391689"));
+    ASSERT_TRUE(widest.result.ok()) << widest.result.message().toStdString();
+    EXPECT_EQ(widest.file.modules->LedColor, (std::vector<int>{153391688, -153391689}));
 }
 
 TEST(OlderFormat, AppendingIgnoresWhateverFollowsTheFrames)

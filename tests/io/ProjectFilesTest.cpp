@@ -5,6 +5,11 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -45,6 +50,42 @@ TEST_F(ProjectFiles, AFailedSaveLeavesTheEarlierFileAndNothingElse)
     const QString nowhere = dir.filePath(QStringLiteral("missing/p.nkv"));
     model.Cells.setCell(ColBoard, 1, QStringLiteral("1"));
     EXPECT_TRUE(SaveProject(model, nowhere).message().startsWith("Cannot save '" + nowhere + "': "));
+}
+
+TEST_F(ProjectFiles, ASaveNeverTurnsADeviceOrAPipeIntoAFile)
+{
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(SaveProject(model, pipe).message(), "Cannot save '" + pipe + "': not a regular file.");
+    EXPECT_TRUE(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile()) << "the pipe is still a pipe";
+    EXPECT_FALSE(SaveProject(model, dir.path()).ok()) << "nor a folder";
+
+    const QString file = dir.filePath(QStringLiteral("p.nkv"));
+    WriteFileBytes(file, "earlier");
+    const QString link = dir.filePath(QStringLiteral("link.nkv"));
+    ASSERT_TRUE(QFile::link(file, link));
+    EXPECT_TRUE(SaveProject(model, link).ok()) << "a link to a regular file is followed";
+    EXPECT_EQ(QFileInfo(file).size(), 2364);
+}
+
+TEST_F(ProjectFiles, AFailedWriteNamesItsFirstCause)
+{
+    // A file size limit stands in for a full disk: the write fails part way, as it would there.
+    model.WidthDot = 1024;
+    model.HeightDot = 256;
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString path = dir.filePath(QStringLiteral("big.nkv"));
+    const FileResult saved = SaveProject(model, path);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousSignal);
+    EXPECT_EQ(saved.message(),
+              "Cannot save '" + path + "': " + QString::fromLocal8Bit(std::strerror(EFBIG)) + ".");
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 TEST_F(ProjectFiles, AMissingFileIsReportedByName)

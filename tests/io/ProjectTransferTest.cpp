@@ -118,6 +118,20 @@ TEST_F(ProjectTransfer, OpeningReplacesTheProjectAndKeepsDotsBeyondItsFrames)
     EXPECT_EQ(model.CurFrame, 1);
 }
 
+TEST_F(ProjectTransfer, OpeningAProjectOfNoFramesLeavesTheStateOfAnEmptiedList)
+{
+    for (int f = 0; f < 3; ++f) {
+        AppendFrame(model);
+        model.FrameDots.set(f, 5, 5, 1);
+    }
+    SelectCell(model, ColTime, 3);
+    OpenProject(model, FileOf(0, 16, 16), QStringLiteral("empty.nkv"));
+    EXPECT_EQ(model.FrameCount, 0);
+    EXPECT_EQ(model.CurFrame, 0);
+    EXPECT_EQ(model.SelRow, 1);
+    EXPECT_EQ(model.FrameDots.at(0, 5, 5), 0) << "the frame shown is dark";
+}
+
 TEST_F(ProjectTransfer, OpeningWithoutTrailerKeepsTheModules)
 {
     ProjectFile file = FileOf(1, 40, 16);
@@ -171,6 +185,34 @@ TEST_F(ProjectTransfer, SavingStopsAtTheFirstCellThatIsNotANumber)
     EXPECT_EQ(CaptureProject(model).result.message(), "'2147483648' is not a valid integer value");
     model.Cells.setCell(ColBoard, 2, QStringLiteral("-2147483648"));
     EXPECT_TRUE(CaptureProject(model).result.ok());
+}
+
+TEST_F(ProjectTransfer, SavingRefusesAColourCodeTheFileWordCannotHold)
+{
+    model.LedColor[7] = 153391689; // 153391689 * 14 + 7 is past the largest 32-bit word
+    EXPECT_EQ(CaptureProject(model).result.message(),
+              "The project cannot be saved: the colour code 153391689 of module 8 does not fit the current "
+              "format's 32-bit word.");
+    model.LedColor[7] = -153391689;
+    EXPECT_TRUE(CaptureProject(model).result.ok());
+}
+
+TEST_F(ProjectTransfer, AnOpenedOlderFileThatCannotBeSavedSaysSoAtOnce)
+{
+    ProjectFile file = FileOf(1, 1024, 16);
+    EXPECT_FALSE(OpenedProjectSaveNotice(model, file)) << "its own module data";
+    file.modules.reset();
+    OpenProject(model, file, QStringLiteral("wide.kvf"));
+    EXPECT_FALSE(OpenedProjectSaveNotice(model, file)) << "24-dot modules make 43";
+
+    model.LedWidthDot = 16; // a sign set up with 16-dot modules before
+    OpenProject(model, file, QStringLiteral("wide.kvf"));
+    const auto notice = OpenedProjectSaveNotice(model, file);
+    ASSERT_TRUE(notice);
+    EXPECT_TRUE(notice->startsWith("'wide.kvf' has no module data")) << notice->toStdString();
+    EXPECT_TRUE(notice->contains("makes 64 modules")) << notice->toStdString();
+    EXPECT_TRUE(notice->contains("set up the sign with New and append the file")) << notice->toStdString();
+    EXPECT_FALSE(CaptureProject(model).result.ok());
 }
 
 TEST_F(ProjectTransfer, StatusPanelsShowSignAndModules)

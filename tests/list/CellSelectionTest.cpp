@@ -26,6 +26,23 @@ TEST(ChangeMark, TheLastRowCannotBeMarked)
     EXPECT_EQ(model->Cells.cell(ColChange, 2), "");
 }
 
+TEST(ChangeMark, AMarkLeftOnTheLastRowCanBeTakenBack)
+{
+    auto model = ProjectWithFrames(3);
+    SelectCell(*model, ColChange, 2);
+    Click(*model, ColChange, 2); // frames 2 and 3 form a line
+    SelectCell(*model, ColBoard, 3);
+    DeleteFrame(*model); // row 2 is now the last and keeps "V"
+    ASSERT_EQ(model->Cells.row(2), (RowCells{"002", "002", "002", "V", "3"}));
+    SelectCell(*model, ColChange, 2);
+    EXPECT_EQ(Click(*model, ColChange, 2), CellEdit::ChangeToggled);
+    EXPECT_EQ(model->Cells.row(2), (RowCells{"002", "002", "002", "", ""}));
+    EXPECT_EQ(model->ChangeFlag[1], 0);
+    EXPECT_EQ(Click(*model, ColChange, 2), CellEdit::None) << "and it still cannot be set there";
+    AppendFrame(*model);
+    EXPECT_EQ(model->Cells.cell(ColLine, 3), "003") << "a new frame is not joined to it";
+}
+
 TEST(ChangeMark, MarkingRowsOneAndTwoMakesOneLineOfThreeFrames)
 {
     auto model = ProjectWithFrames(3);

@@ -102,6 +102,16 @@ TEST(FrameListClipboard, CutThenPasteElsewhereMovesTextsMarkAndDots)
     EXPECT_EQ(Column(*model, ColLine), QStringList({"001", "002", "003", ""}));
 }
 
+TEST(FrameListClipboard, HoldsOnlyTheCopiedFrameAcrossTheWholePlane)
+{
+    auto model = ProjectWithFrames(1);
+    model->ClipFrameDots.set(MaxWidthDot - 1, MaxHeightDot - 1, 1); // copied earlier on a larger sign
+    MarkDots(*model, 1);
+    ASSERT_EQ(CopyFrame(*model), ListOutcome::Done);
+    EXPECT_EQ(model->ClipFrameDots.at(1, 2), 1);
+    EXPECT_EQ(model->ClipFrameDots.at(MaxWidthDot - 1, MaxHeightDot - 1), 0);
+}
+
 TEST(FrameListClipboard, PasteBeforeAnyCopyInsertsAnEmptyFrameAndCanBeRepeated)
 {
     auto model = ProjectWithFrames(1);

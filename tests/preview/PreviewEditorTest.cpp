@@ -1,5 +1,7 @@
 #include "preview/PreviewEditor.h"
 
+#include "list/FrameListOps.h"
+
 #include <QSize>
 
 #include <gtest/gtest.h>
@@ -229,6 +231,52 @@ TEST_F(PreviewEditing, EnteringPlacingDropsAFloatingRegionFirst)
     EXPECT_TRUE(lit(2, 2));
     EXPECT_FALSE(model.Tools.RegionFloat);
     EXPECT_EQ(editor.state(), EditingState::Placing);
+}
+
+TEST_F(PreviewEditing, PlacingShowsOnlyThePictureItWasGiven)
+{
+    model.FloatDots.set(1000, 200, 1); // left in the plane by an earlier, larger region
+    editor.enterPlacing([](DotPlane &floatDots) { floatDots.set(8, 8, 1); });
+    EXPECT_EQ(model.FloatDots.at(1000, 200), 0);
+    EXPECT_EQ(model.FloatDots.at(8, 8), 1);
+}
+
+TEST_F(PreviewEditing, ABandStartingOutsideTheSignLiftsAndCutsEverythingItCovers)
+{
+    model.WidthDot = MaxWidthDot;
+    model.HeightDot = MaxHeightDot;
+    UpdateViewSize(model, QSize(996, 274));
+    PlaceView(model, QSize(996, 274), 0, 0); // the picture starts at (0, 0), pitch 5
+    light(0, 0);
+    light(MaxWidthDot - 1, MaxHeightDot - 1);
+    editor.toggleSelect();
+    editor.mouseDown(PointerButton::Left, MaxWidthDot * 5 + 3, MaxHeightDot * 5 + 3);
+    editor.mouseUp(-7, -7); // released up and left of the sign
+    EXPECT_EQ(model.Tools.SelRect.Left, 0);
+    EXPECT_EQ(model.Tools.SelRect.Top, 0);
+    EXPECT_FALSE(lit(0, 0));
+    EXPECT_FALSE(lit(MaxWidthDot - 1, MaxHeightDot - 1)) << "lifted like every other dot it covers";
+    editor.cut();
+    EXPECT_EQ(model.ClipRegionDots.at(MaxWidthDot - 1, MaxHeightDot - 1), 1);
+}
+
+TEST_F(PreviewEditing, NothingIsDrawnOnAnEmptiedList)
+{
+    DeleteFrame(model);
+    ASSERT_EQ(model.FrameCount, 0);
+    editor.togglePen();
+    EXPECT_TRUE(press(PointerButton::Left, 5, 5).listEmpty);
+    EXPECT_TRUE(editor.enterPlacing([](DotPlane &floatDots) { floatDots.set(8, 8, 1); }).listEmpty);
+    EXPECT_EQ(editor.state(), EditingState::Idle);
+    lift(0, 0, 4, 4);
+    EXPECT_EQ(editor.state(), EditingState::Idle);
+    EXPECT_TRUE(editor.paste().listEmpty);
+    EXPECT_FALSE(model.FrameDots.mayHoldLitDots(0)) << "frame 0 stays dark";
+
+    AppendFrame(model);
+    editor.togglePen();
+    press(PointerButton::Left, 5, 5);
+    EXPECT_TRUE(lit(5, 5));
 }
 
 TEST_F(PreviewEditing, CopyThenCutClearsTheRectangleAndKeepsTheRegionOnTheClipboard)

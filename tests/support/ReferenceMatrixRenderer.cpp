@@ -26,7 +26,8 @@ void PaintSignDots(QPainter &painter, const ProjectModel &model)
         for (int y = 0; y < model.HeightDot; ++y) {
             if (model.FrameDots.at(model.CurFrame, x, y) == 1) {
                 PaintDot(painter, model.View, x, y, Lit, Lit);
-            } else if (tools.PlaceMode && x >= tools.PlaceCol && y >= tools.PlaceRow &&
+            } else if (tools.PlaceMode && model.FrameCount > 0 && x >= tools.PlaceCol &&
+                       y >= tools.PlaceRow &&
                        model.FloatDots.atOrDark(x - tools.PlaceCol, y - tools.PlaceRow) == 1) {
                 PaintDot(painter, model.View, x, y, Floating, Floating);
             } else {
@@ -78,7 +79,7 @@ void ReferenceDrawMatrix(QImage &target, ProjectModel &model, int hScroll, int v
     target.fill(Qt::black);
     QPainter painter(&target);
     PaintSignDots(painter, model);
-    if (model.Tools.RegionFloat) {
+    if (model.Tools.RegionFloat && model.FrameCount > 0) {
         PaintLiftedRegion(painter, model);
     }
     if (model.View.DotGap > 2) {

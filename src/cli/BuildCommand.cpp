@@ -1,0 +1,160 @@
+// velmora-cli build: a route table turned into a finished project, one frame per row, every frame built
+// through the editor's own New, composition, picture upload and placing.
+#include "cli/BuildCommand.h"
+
+#include "cli/CommandLineProject.h"
+#include "cli/SignOptions.h"
+#include "cli/TextOptions.h"
+
+#include "io/ProjectFiles.h"
+#include "list/NewProject.h"
+#include "routes/RouteFrames.h"
+#include "routes/RouteSign.h"
+#include "text/FaceSubstitutes.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+const char *const command = "build";
+const QString like = QStringLiteral("like");
+
+void AddOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "Builds a project from a route table (CSV as spreadsheets write it, UTF-8) whose heading row names "
+        "its columns in any order: board (required, 0..65535; rows of one board that follow one another form "
+        "one line), time (0..255 seconds, default 3), text, font (a size selector entry, or 'other'; default "
+        "\"5  X  7\"), face, size, bold, italic, underline (yes/no), align (left, centre, right), x and y "
+        "(the "
+        "dot where the composed picture's top-left dot goes), picture (relative to the table's folder) and "
+        "picture_size (16, 24, 32, 48, default). A row that cannot be built is reported as TABLE:ROW and "
+        "nothing is written; text or a picture cut at the sign's edges is a warning."));
+    parser.addPositionalArgument(QStringLiteral("TABLE"), QStringLiteral("The route table."));
+    parser.addOption(
+        {QStringLiteral("o"), QStringLiteral("The '.nkv' file to write."), QStringLiteral("OUT")});
+    parser.addOptions(SignSetupOptions());
+    parser.addOptions({
+        {like, QStringLiteral("Take the sign (geometry and module colours) of this project instead."),
+         QStringLiteral("PROJECT")},
+        FormatOption(),
+        FontDirOption(),
+        DpiOption(),
+    });
+}
+
+// The sign of --like, or of --type, --number and --colors.
+CheckedSignSetup SignOf(const QCommandLineParser &parser)
+{
+    if (!parser.isSet(like)) {
+        return SignSetupOf(parser);
+    }
+    for (const char *sign : {"type", "number", "colors"}) {
+        if (parser.isSet(QLatin1String(sign))) {
+            return {std::nullopt, QStringLiteral("--like takes the sign of a project; --%1 cannot go with it")
+                                      .arg(QLatin1String(sign))};
+        }
+    }
+    const LoadedProject loaded = LoadProject(parser, parser.value(like));
+    if (!loaded.model) {
+        return {std::nullopt, loaded.error};
+    }
+    CheckedSignSetup setup = SignSetupOfProject(*loaded.model);
+    if (!setup.setup) {
+        setup.error = QStringLiteral("%1: %2").arg(parser.value(like), setup.error);
+    }
+    return setup;
+}
+
+void PrintRowLines(const QString &table, std::vector<RouteProblem> lines, const QString &prefix)
+{
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const RouteProblem &a, const RouteProblem &b) { return a.row < b.row; });
+    for (const RouteProblem &line : lines) {
+        std::fprintf(stderr, "%s:%d: %s%s\n", table.toUtf8().constData(), line.row,
+                     prefix.toUtf8().constData(), line.what.toUtf8().constData());
+    }
+}
+
+// Reads and checks the table: its rows, or none when a problem has been reported.
+std::optional<std::vector<RouteRow>> CheckedRows(const QString &table)
+{
+    QFile file(table);
+    if (!file.open(QIODevice::ReadOnly)) {
+        FailCommand(command, QStringLiteral("cannot read the table '%1'").arg(table));
+        return std::nullopt;
+    }
+    const CsvRecords read = ReadCsvRecords(file.readAll());
+    if (!read.error.isEmpty()) {
+        PrintRowLines(table, {{read.errorRow, read.error}}, {});
+        return std::nullopt;
+    }
+    RouteRows checked = CheckRouteTable(read.records, QFileInfo(table).absolutePath());
+    if (!checked.problems.empty()) {
+        PrintRowLines(table, checked.problems, {});
+        return std::nullopt;
+    }
+    if (checked.rows.empty()) {
+        PrintRowLines(table, {{1, QStringLiteral("the table has no frame rows")}}, {});
+        return std::nullopt;
+    }
+    return std::move(checked.rows);
+}
+
+} // namespace
+
+int RunBuild(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    AddOptions(parser);
+    if (const auto status = ParseCommand(parser, command, arguments, 1)) {
+        return *status;
+    }
+    if (!parser.isSet(QStringLiteral("o"))) {
+        return FailCommand(command, QStringLiteral("-o OUT.nkv is needed"));
+    }
+    const QString out = parser.value(QStringLiteral("o"));
+    if (const auto problem = OutputNameProblem(out)) {
+        return FailCommand(command, *problem);
+    }
+    if (const auto problem = FontFolderProblem(parser)) {
+        return FailCommand(command, *problem);
+    }
+    QString error;
+    const std::optional<int> dpi = DpiOf(parser, error);
+    if (!dpi) {
+        return FailCommand(command, error);
+    }
+    const CheckedSignSetup sign = SignOf(parser);
+    if (!sign.setup) {
+        return FailCommand(command, sign.error);
+    }
+    const QString table = parser.positionalArguments().constFirst();
+    const std::optional<std::vector<RouteRow>> rows = CheckedRows(table);
+    if (!rows) {
+        return 1;
+    }
+
+    TextRequest folders;
+    SetFontFolders(parser, folders);
+    InstallFaceSubstitutes();
+    ProjectModel model;
+    ApplyStartupProject(model);
+    ApplyNewProject(model, *sign.setup);
+    const RouteBuild built =
+        BuildRouteFrames(model, *rows, {folders.workDir, folders.installedFontDir, *dpi});
+    PrintRowLines(table, built.warnings, QStringLiteral("warning: "));
+    if (!built.problems.empty()) {
+        PrintRowLines(table, built.problems, {});
+        return 1;
+    }
+    const FileResult saved = SaveProject(model, out);
+    if (!saved.ok()) {
+        return FailCommand(command, saved.message());
+    }
+    return 0;
+}

@@ -1,0 +1,238 @@
+#include "routes/RouteFrames.h"
+
+#include "list/FrameListOps.h"
+#include "model/ProjectModel.h"
+#include "picture/PictureFiles.h"
+#include "picture/PictureUpload.h"
+#include "preview/RegionOps.h"
+#include "text/TextComposer.h"
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// The lit dots of a picture waiting to be placed, as a box of columns and rows (right and bottom inclusive).
+struct LitBox {
+    bool empty = true;
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int width() const { return right - left + 1; }
+    int height() const { return bottom - top + 1; }
+};
+
+// The window a picture to be placed occupies in FloatDots.
+struct PlacingWindow {
+    int width = 0;
+    int height = 0;
+};
+
+PlacingWindow WindowOf(const ProjectModel &model)
+{
+    return {std::min(model.WidthDot + PictureMargin, MaxWidthDot),
+            std::min(model.HeightDot + PictureMargin, MaxHeightDot)};
+}
+
+LitBox LitBoxOf(const DotPlane &picture, PlacingWindow window)
+{
+    LitBox box;
+    for (int x = 0; x < window.width; ++x) {
+        for (int y = 0; y < window.height; ++y) {
+            if (picture.at(x, y) != 1) {
+                continue;
+            }
+            if (box.empty) {
+                box = {false, x, y, x, y};
+            }
+            box.top = std::min(box.top, y);
+            box.right = x;
+            box.bottom = std::max(box.bottom, y);
+        }
+    }
+    return box;
+}
+
+// The start of a span of `length` dots set in [low, high): where `align` puts it, at `low` when it does
+// not fit, so that its beginning shows.
+int AlignedStart(int length, int low, int high, TextAlign align)
+{
+    const int room = high - low;
+    if (length >= room || align == TextAlign::Left) {
+        return low;
+    }
+    return align == TextAlign::Right ? high - length : low + (room - length) / 2;
+}
+
+// How many lit columns and rows of the whole picture fall outside the sign when its box is placed at `at`.
+QString CutDescription(const ProjectModel &model, const LitBox &whole, DotCorner at)
+{
+    const int left = at.col + whole.left;
+    const int top = at.row + whole.top;
+    const int across = std::max(0, -left) + std::max(0, left + whole.width() - model.WidthDot);
+    const int down = std::max(0, -top) + std::max(0, top + whole.height() - model.HeightDot);
+    QStringList parts;
+    if (across > 0) {
+        parts << QStringLiteral("%1 dots across").arg(across);
+    }
+    if (down > 0) {
+        parts << QStringLiteral("%1 dots down").arg(down);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+// Placing's stamp at `at`, then FloatDots cleared as placing leaves it.
+void StampAt(ProjectModel &model, DotCorner at)
+{
+    model.Tools.PlaceCol = at.col;
+    model.Tools.PlaceRow = at.row;
+    StampPlacedPicture(model);
+    model.FloatDots.clearWindow(model.WidthDot + PictureMargin, model.HeightDot + PictureMargin);
+}
+
+// Writes a picture to be placed for a sign of the given size, as composition and upload do.
+using PictureWriter = std::function<void(int widthDot, int heightDot, DotPlane &out)>;
+
+class FrameBuilder {
+public:
+    FrameBuilder(ProjectModel &model, const RouteFonts &fonts, RouteBuild &build)
+        : model_(model), fonts_(fonts), build_(build)
+    {
+    }
+
+    void build(const RouteRow &route)
+    {
+        int textLeft = 0;
+        if (!route.picturePath.isEmpty()) {
+            textLeft = placePicture(route);
+        }
+        if (!route.text.isEmpty()) {
+            placeText(route, textLeft);
+        }
+    }
+
+private:
+    // Samples and uploads the picture, stamps its lit dots at the left edge, centred vertically; answers
+    // the first column right of it.
+    int placePicture(const RouteRow &route)
+    {
+        const SampledPicture sampled = SamplePictureFile(route.picturePath, route.pictureZoom);
+        if (!sampled.result.ok()) {
+            build_.problems.push_back({route.row, sampled.result.message()});
+            return 0;
+        }
+        const PictureWriter upload = [&sampled, &route](int widthDot, int heightDot, DotPlane &out) {
+            WriteUploadDots(sampled.surface, route.pictureZoom, widthDot, heightDot, out);
+        };
+        const LitBox box = write(upload);
+        if (box.empty) {
+            return 0;
+        }
+        const DotCorner at{-box.left,
+                           AlignedStart(box.height(), 0, model_.HeightDot, TextAlign::Centre) - box.top};
+        stamp(route, QStringLiteral("picture"), whole(upload, box), at);
+        return std::min(box.width(), model_.WidthDot);
+    }
+
+    // Composes the text, stamps it where x and y say or aligned right of `areaLeft` and centred vertically.
+    void placeText(const RouteRow &route, int areaLeft)
+    {
+        TextRequest request;
+        ApplyTextChoice(route.font, fonts_.dpi, request);
+        request.text = route.text;
+        request.workDir = fonts_.workDir;
+        request.installedFontDir = fonts_.installedFontDir;
+        const FontFileEntry *chosen = ChosenFontFile(request);
+        const FontFileEntry *used = nullptr;
+        const PictureWriter compose = [&request, &used](int widthDot, int heightDot, DotPlane &out) {
+            request.widthDot = widthDot;
+            request.heightDot = heightDot;
+            used = ComposeText(request, out);
+        };
+        const LitBox box = write(compose);
+        if (used != chosen) {
+            const QString path =
+                FontFolders(fonts_.workDir, fonts_.installedFontDir).pathOf(chosen->fileName);
+            build_.problems.push_back({route.row, QStringLiteral("cannot read the font file %1").arg(path)});
+            return;
+        }
+        if (box.empty) {
+            return;
+        }
+        const DotCorner at =
+            route.x ? DotCorner{*route.x, *route.y}
+                    : DotCorner{AlignedStart(box.width(), areaLeft, model_.WidthDot, route.align) - box.left,
+                                AlignedStart(box.height(), 0, model_.HeightDot, TextAlign::Centre) - box.top};
+        stamp(route, QStringLiteral("text"), whole(compose, box), at);
+    }
+
+    // Writes the picture into FloatDots as the editor does for this sign; answers its lit box there.
+    LitBox write(const PictureWriter &writer)
+    {
+        writer(model_.WidthDot, model_.HeightDot, model_.FloatDots);
+        return LitBoxOf(model_.FloatDots, WindowOf(model_));
+    }
+
+    // The lit box of the whole picture. One that reaches past the sign may have been cut at the edge of
+    // FloatDots' window already; it is written again for the largest sign to tell by how much.
+    LitBox whole(const PictureWriter &writer, const LitBox &box)
+    {
+        if (box.right < model_.WidthDot && box.bottom < model_.HeightDot) {
+            return box;
+        }
+        if (!scratch_) {
+            scratch_ = std::make_unique<DotPlane>();
+        }
+        writer(MaxWidthDot - PictureMargin, MaxHeightDot - PictureMargin, *scratch_);
+        return LitBoxOf(*scratch_, {MaxWidthDot, MaxHeightDot});
+    }
+
+    void stamp(const RouteRow &route, const QString &what, const LitBox &whole, DotCorner at)
+    {
+        const QString cut = CutDescription(model_, whole, at);
+        if (!cut.isEmpty()) {
+            build_.warnings.push_back({route.row, QStringLiteral("the %1 is cut: %2").arg(what, cut)});
+        }
+        StampAt(model_, at);
+    }
+
+    ProjectModel &model_;
+    const RouteFonts &fonts_;
+    RouteBuild &build_;
+    std::unique_ptr<DotPlane> scratch_;
+};
+
+// The list cells and Change mark of frame `f`, the row's frame in a list where the rows before and after
+// it may belong to the same line.
+void WriteListRow(ProjectModel &model, int f, const RouteRow &route, bool lineGoesOn, bool lineBegan)
+{
+    model.ChangeFlag[f] = lineGoesOn ? 1 : 0;
+    model.Cells.setCell(ColBoard, f + 1, Format000(route.board));
+    model.Cells.setCell(ColChange, f + 1, lineGoesOn ? QStringLiteral("V") : QString());
+    model.Cells.setCell(ColTime, f + 1, lineGoesOn || lineBegan ? QString::number(route.time) : QString());
+}
+
+} // namespace
+
+RouteBuild BuildRouteFrames(ProjectModel &model, const std::vector<RouteRow> &rows, const RouteFonts &fonts)
+{
+    RouteBuild build;
+    FrameBuilder builder(model, fonts, build);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int f = static_cast<int>(i);
+        if (f > 0 && AppendFrame(model) != ListOutcome::Done) {
+            build.problems.push_back({rows[i].row, TooManyFramesMessage()});
+            break;
+        }
+        const bool lineGoesOn = i + 1 < rows.size() && rows[i + 1].board == rows[i].board;
+        const bool lineBegan = i > 0 && rows[i - 1].board == rows[i].board;
+        WriteListRow(model, f, rows[i], lineGoesOn, lineBegan);
+        model.CurFrame = f;
+        builder.build(rows[i]);
+    }
+    model.CurFrame = 0;
+    RenumberLines(model);
+    return build;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "routes/RouteRows.h"
+
+#include <QString>
+
+#include <vector>
+
+class ProjectModel;
+
+// Builds the frames of a checked route table into a project as the editor's own steps would: each row a
+// frame of the list, rows of one board one line (every frame but the last marked Change, each with the
+// row's Time), the picture sampled and uploaded as the picture editor does, the text composed as "Text
+// Upload" does, each stamped where placing would put it.
+
+// Where the font files are looked for and the resolution point sizes are drawn at.
+struct RouteFonts {
+    QString workDir;
+    QString installedFontDir;
+    int dpi = 96;
+};
+
+struct RouteBuild {
+    std::vector<RouteProblem> problems; // rows that cannot be built: a font file or picture not read
+    std::vector<RouteProblem> warnings; // rows whose text or picture was cut at the sign's edges
+};
+
+// Builds the rows into `model`, which holds the one dark frame New leaves; its sign gives the geometry.
+// On problems the model is left half built and must not be saved.
+RouteBuild BuildRouteFrames(ProjectModel &model, const std::vector<RouteRow> &rows, const RouteFonts &fonts);

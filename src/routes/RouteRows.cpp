@@ -1,0 +1,299 @@
+#include "routes/RouteRows.h"
+
+#include "model/DotBuffers.h"
+#include "picture/EditSurface.h"
+
+#include <QDir>
+#include <QHash>
+
+#include <set>
+
+namespace {
+
+constexpr int MaxBoard = 65535;
+constexpr int MaxTime = 255;
+constexpr int MaxPointSize = 1000;
+
+// The fields of one row by column name; columns the row does not reach read empty.
+class RowFields {
+public:
+    RowFields(const QHash<QString, int> &columns, const QStringList &fields)
+        : columns_(columns), fields_(fields)
+    {
+    }
+    QString operator[](const QString &column) const
+    {
+        const int index = columns_.value(column, -1);
+        return index >= 0 && index < fields_.size() ? fields_[index].trimmed() : QString();
+    }
+    // The font entry keeps its blanks: entries are matched exactly.
+    QString untrimmed(const QString &column) const
+    {
+        const int index = columns_.value(column, -1);
+        return index >= 0 && index < fields_.size() ? fields_[index] : QString();
+    }
+
+private:
+    const QHash<QString, int> &columns_;
+    const QStringList &fields_;
+};
+
+// A whole number from `lowest` to `highest` in `column`, `fallback` when the field is empty.
+std::optional<int> Bounded(const RowFields &fields, const QString &column, std::optional<int> fallback,
+                           int lowest, int highest, QString &error)
+{
+    const QString text = fields[column];
+    if (text.isEmpty() && fallback) {
+        return fallback;
+    }
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < lowest || value > highest) {
+        error = text.isEmpty() ? QStringLiteral("%1 is needed").arg(column)
+                               : QStringLiteral("%1 must be a whole number from %2 to %3, not '%4'")
+                                     .arg(column)
+                                     .arg(lowest)
+                                     .arg(highest)
+                                     .arg(text);
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<bool> Box(const RowFields &fields, const QString &column, QString &error)
+{
+    const QString text = fields[column].toLower();
+    if (text.isEmpty() || text == QLatin1String("0") || text == QLatin1String("no") ||
+        text == QLatin1String("false")) {
+        return false;
+    }
+    if (text == QLatin1String("1") || text == QLatin1String("yes") || text == QLatin1String("true")) {
+        return true;
+    }
+    error = QStringLiteral("%1 must be yes or no, not '%2'").arg(column, fields[column]);
+    return std::nullopt;
+}
+
+std::optional<TextAlign> AlignOf(const QString &text, QString &error)
+{
+    if (text.isEmpty() || text == QLatin1String("centre") || text == QLatin1String("center")) {
+        return TextAlign::Centre;
+    }
+    if (text == QLatin1String("left")) {
+        return TextAlign::Left;
+    }
+    if (text == QLatin1String("right")) {
+        return TextAlign::Right;
+    }
+    error = QStringLiteral("align must be left, centre or right, not '%1'").arg(text);
+    return std::nullopt;
+}
+
+// The edit zoom of a picture size: 16, 24, 32, 48 or default (also when empty).
+std::optional<int> PictureZoomOf(const QString &text, QString &error)
+{
+    const QString size = text.isEmpty() ? QStringLiteral("default") : text.toLower();
+    for (int item = 0; item < ImageSizeItems; ++item) {
+        const int n = PictureSizeOfItem(item);
+        const bool isDefault = item == ImageSizeItems - 1;
+        if (isDefault ? size == QLatin1String("default") : size == QString::number(n)) {
+            return EditZoomOfItem(item);
+        }
+    }
+    error = QStringLiteral("picture_size must be 16, 24, 32, 48 or default, not '%1'").arg(text);
+    return std::nullopt;
+}
+
+std::optional<TextChoice> FontOf(const RowFields &fields, QString &error)
+{
+    TextChoice choice;
+    choice.source = fields.untrimmed(QStringLiteral("font"));
+    choice.face = fields[QStringLiteral("face")];
+    const auto size = Bounded(fields, QStringLiteral("size"), 0, 1, MaxPointSize, error);
+    if (!size) {
+        return std::nullopt;
+    }
+    choice.pointSize = *size;
+    for (auto [column, box] : {std::pair{"bold", &choice.bold}, std::pair{"italic", &choice.italic},
+                               std::pair{"underline", &choice.underline}}) {
+        const auto checked = Box(fields, QLatin1String(column), error);
+        if (!checked) {
+            return std::nullopt;
+        }
+        *box = *checked;
+    }
+    TextRequest probe;
+    switch (ApplyTextChoice(choice, 96, probe)) {
+    case TextChoiceProblem::UnknownSource:
+        error =
+            QStringLiteral("unknown font entry '%1' (a size selector entry, or 'other')").arg(choice.source);
+        return std::nullopt;
+    case TextChoiceProblem::OwnFontWithoutOther:
+        error = QStringLiteral("face and size go with the font 'other'");
+        return std::nullopt;
+    case TextChoiceProblem::None:
+        break;
+    }
+    return choice;
+}
+
+// One row's frame, or the first thing wrong with it in `error`.
+std::optional<RouteRow> RowOf(const RowFields &fields, const QDir &tableDir, QString &error)
+{
+    RouteRow route;
+    const auto board = Bounded(fields, QStringLiteral("board"), std::nullopt, 0, MaxBoard, error);
+    if (!board) {
+        return std::nullopt;
+    }
+    const auto time = Bounded(fields, QStringLiteral("time"), 3, 0, MaxTime, error);
+    if (!time) {
+        return std::nullopt;
+    }
+    const auto font = FontOf(fields, error);
+    if (!font) {
+        return std::nullopt;
+    }
+    const auto align = AlignOf(fields[QStringLiteral("align")].toLower(), error);
+    if (!align) {
+        return std::nullopt;
+    }
+    const bool hasX = !fields[QStringLiteral("x")].isEmpty();
+    if (hasX != !fields[QStringLiteral("y")].isEmpty()) {
+        error = QStringLiteral("x and y go together");
+        return std::nullopt;
+    }
+    const auto x = Bounded(fields, QStringLiteral("x"), 0, -MaxWidthDot, MaxWidthDot, error);
+    const auto y =
+        x ? Bounded(fields, QStringLiteral("y"), 0, -MaxHeightDot, MaxHeightDot, error) : std::nullopt;
+    const auto zoom = y ? PictureZoomOf(fields[QStringLiteral("picture_size")], error) : std::nullopt;
+    if (!zoom) {
+        return std::nullopt;
+    }
+    route.board = *board;
+    route.time = *time;
+    route.text = fields.untrimmed(QStringLiteral("text"));
+    // The editor's text box holds one line; a break typed into a spreadsheet cell would be composed as a
+    // stray glyph.
+    if (route.text.contains(QLatin1Char('\n')) || route.text.contains(QLatin1Char('\r'))) {
+        error = QStringLiteral("the text holds a line break; a frame's text is one line");
+        return std::nullopt;
+    }
+    route.font = *font;
+    route.align = *align;
+    if (hasX) {
+        route.x = *x;
+        route.y = *y;
+    }
+    const QString picture = fields[QStringLiteral("picture")];
+    if (!picture.isEmpty()) {
+        route.picturePath = QDir::cleanPath(tableDir.filePath(picture));
+    }
+    route.pictureZoom = *zoom;
+    return route;
+}
+
+bool AllEmpty(const QStringList &fields)
+{
+    for (const QString &field : fields) {
+        if (!field.trimmed().isEmpty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The heading's columns by name, or the problem with the heading.
+std::optional<QHash<QString, int>> ColumnsOf(const QStringList &heading, QString &error)
+{
+    QHash<QString, int> columns;
+    for (int i = 0; i < heading.size(); ++i) {
+        const QString name = heading[i].trimmed().toLower();
+        if (!RouteColumns().contains(name)) {
+            error = QStringLiteral("unknown column '%1' (%2)").arg(heading[i], RouteColumns().join(", "));
+            return std::nullopt;
+        }
+        if (columns.contains(name)) {
+            error = QStringLiteral("column '%1' is named twice").arg(name);
+            return std::nullopt;
+        }
+        columns.insert(name, i);
+    }
+    if (!columns.contains(QStringLiteral("board"))) {
+        error = QStringLiteral("the heading names no board column");
+        return std::nullopt;
+    }
+    return columns;
+}
+
+} // namespace
+
+QStringList RouteColumns()
+{
+    return {"board",  "time",      "text",  "font", "face", "size",    "bold",
+            "italic", "underline", "align", "x",    "y",    "picture", "picture_size"};
+}
+
+RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString &tableDir)
+{
+    RouteRows checked;
+    if (records.empty()) {
+        checked.problems.push_back({1, QStringLiteral("the table has no heading row")});
+        return checked;
+    }
+    QString error;
+    const auto columns = ColumnsOf(records.front(), error);
+    if (!columns) {
+        checked.problems.push_back({1, error});
+        return checked;
+    }
+    const QDir dir(tableDir);
+    std::set<int> endedBoards;
+    std::optional<int> previousBoard;
+    int frames = 0;
+    for (std::size_t r = 1; r < records.size(); ++r) {
+        const int row = static_cast<int>(r) + 1;
+        if (AllEmpty(records[r])) {
+            continue;
+        }
+        if (records[r].size() > records.front().size()) {
+            checked.problems.push_back({row, QStringLiteral("%1 fields, but the heading names %2 columns")
+                                                 .arg(records[r].size())
+                                                 .arg(records.front().size())});
+            continue;
+        }
+        if (++frames > MaxFrames) {
+            checked.problems.push_back({row, QStringLiteral("more than %1 frames").arg(MaxFrames)});
+            break;
+        }
+        const RowFields fields(*columns, records[r]);
+        std::optional<RouteRow> route = RowOf(fields, dir, error);
+        if (!route) {
+            checked.problems.push_back({row, error});
+        }
+        // A board that cannot be read ends no line; one that can is checked even when the rest of its
+        // row is faulty, so that a faulty row does not hide a board appearing again.
+        QString ignored;
+        const auto board = Bounded(fields, QStringLiteral("board"), std::nullopt, 0, MaxBoard, ignored);
+        if (board && board != previousBoard && endedBoards.contains(*board)) {
+            if (route) {
+                checked.problems.push_back(
+                    {row, QStringLiteral("board %1 appears again after other boards").arg(*board)});
+            }
+            continue;
+        }
+        if (board && board != previousBoard) {
+            if (previousBoard) {
+                endedBoards.insert(*previousBoard);
+            }
+            previousBoard = board;
+        }
+        if (route) {
+            route->row = row;
+            checked.rows.push_back(*route);
+        }
+    }
+    if (!checked.problems.empty()) {
+        checked.rows.clear();
+    }
+    return checked;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "routes/CsvRecords.h"
+#include "text/TextChoice.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// A route table: a heading row naming its columns in any order, then one row per frame in list order.
+// Checking it turns every row into what one frame is built from, or names what is wrong with it.
+
+// What is wrong (or, for a warning, what was cut) at a row of the table, numbered as a spreadsheet numbers
+// it: the heading is row 1.
+struct RouteProblem {
+    int row = 0;
+    QString what;
+};
+
+enum class TextAlign { Left, Centre, Right };
+
+struct RouteRow {
+    int row = 0;
+    int board = 0;
+    int time = 3;
+    QString text;
+    TextChoice font;
+    TextAlign align = TextAlign::Centre;
+    // Where the composed picture's top-left dot goes; replaces align and the vertical centring.
+    std::optional<int> x;
+    std::optional<int> y;
+    QString picturePath; // empty: no picture
+    int pictureZoom = 1; // the edit zoom of the picture size
+};
+
+struct RouteRows {
+    std::vector<RouteRow> rows;
+    std::vector<RouteProblem> problems;
+};
+
+// The columns a table may name.
+QStringList RouteColumns();
+
+// Checks every row of the table; rows whose fields are all empty are skipped. A picture's name is taken
+// relative to `tableDir`. Every row with a problem gives one, and the rows are kept only when none has.
+RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString &tableDir);

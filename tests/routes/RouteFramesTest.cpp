@@ -1,0 +1,175 @@
+#include "routes/RouteFrames.h"
+
+#include "list/NewProject.h"
+#include "model/ProjectModel.h"
+#include "preview/PreviewEditor.h"
+#include "support/QtPrinters.h"
+#include "support/TwoTonePictures.h"
+#include "text/FaceSubstitutes.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+struct LitSpan {
+    int left = MaxWidthDot;
+    int top = MaxHeightDot;
+    int right = -1;
+    int bottom = -1;
+    int dots = 0;
+};
+
+// The lit dots of a frame inside columns [fromCol, toCol).
+LitSpan LitIn(const ProjectModel &model, int frame, int fromCol, int toCol)
+{
+    LitSpan span;
+    for (int x = fromCol; x < toCol; ++x) {
+        for (int y = 0; y < model.HeightDot; ++y) {
+            if (model.FrameDots.at(frame, x, y) == 1) {
+                span = {std::min(span.left, x), std::min(span.top, y), std::max(span.right, x),
+                        std::max(span.bottom, y), span.dots + 1};
+            }
+        }
+    }
+    return span;
+}
+
+class RouteFrames : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        InstallFaceSubstitutes();
+        ApplyStartupProject(*model);
+    }
+
+    RouteBuild build(const char *table)
+    {
+        const RouteRows checked = CheckRouteTable(ReadCsvRecords(QByteArray(table)).records, dir.path());
+        EXPECT_TRUE(checked.problems.empty()) << checked.problems.front().what.toStdString();
+        return BuildRouteFrames(*model, checked.rows, {dir.path(), {}, 96});
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<ProjectModel> model = std::make_unique<ProjectModel>();
+};
+
+TEST_F(RouteFrames, RowsOfOneBoardFormALineWithTheirTimes)
+{
+    const RouteBuild built = build("board,time\n4,7\n4,7\n4,7\n9,5\n300,\n300,0\n");
+    EXPECT_TRUE(built.problems.empty());
+    ASSERT_EQ(model->FrameCount, 6);
+    const QStringList expected = {"001\t001\t004\tV\t7", "002\t\t004\tV\t7",    "003\t\t004\t\t7",
+                                  "004\t002\t009\t\t",   "005\t003\t300\tV\t3", "006\t\t300\t\t0"};
+    for (int f = 0; f < 6; ++f) {
+        const RowCells &row = model->Cells.row(f + 1);
+        EXPECT_EQ(QStringList(row.begin(), row.end()).join('\t'), expected[f]);
+        EXPECT_EQ(model->ChangeFlag[f], row[ColChange].isEmpty() ? 0 : 1);
+    }
+    EXPECT_EQ(model->CurFrame, 0);
+}
+
+TEST_F(RouteFrames, TextAtXAndYLandsWherePlacingWithThePointerPutsIt)
+{
+    ASSERT_TRUE(build("board,text,x,y\n1,Ab,5,3\n").problems.empty());
+
+    // The editor: "Text Upload" with the start-up font, the pointer moved over dot (5 + 8, 3 + 8) and
+    // pressed there.
+    auto placed = std::make_unique<ProjectModel>();
+    ApplyStartupProject(*placed);
+    TextRequest request;
+    ApplyTextChoice({}, 96, request);
+    request.text = QStringLiteral("Ab");
+    request.widthDot = placed->WidthDot;
+    request.heightDot = placed->HeightDot;
+    PreviewEditor editor(*placed);
+    editor.enterPlacing([&request](DotPlane &floatDots) { ComposeText(request, floatDots); });
+    QPoint pointer;
+    while (DotAtPoint(placed->View, pointer.x(), 0).col < 13) {
+        pointer.rx()++;
+    }
+    while (DotAtPoint(placed->View, 0, pointer.y()).row < 11) {
+        pointer.ry()++;
+    }
+    editor.mouseMove({}, pointer.x(), pointer.y());
+    editor.mouseDown(PointerButton::Left, pointer.x(), pointer.y());
+
+    int lit = 0;
+    for (int x = 0; x < model->WidthDot; ++x) {
+        for (int y = 0; y < model->HeightDot; ++y) {
+            ASSERT_EQ(model->FrameDots.at(0, x, y), placed->FrameDots.at(0, x, y)) << x << "," << y;
+            lit += model->FrameDots.at(0, x, y);
+        }
+    }
+    EXPECT_GT(lit, 10);
+}
+
+TEST_F(RouteFrames, TextIsCentredAndAlignedBesideTheBadge)
+{
+    // A 16 x 16 badge whose black block covers picture pixels 2..11 across and 2..13 down.
+    TwoTonePicture(16, 16, [](int x, int y) {
+        return x >= 2 && x < 12 && y >= 2 && y < 14;
+    }).save(dir.filePath("badge.bmp"));
+    const RouteBuild built = build("board,text,align,picture,picture_size\n"
+                                   "1,Hi,,,\n"
+                                   "2,Hi,right,,\n"
+                                   "3,Hi,left,badge.bmp,16\n"
+                                   "4,Hi,,badge.bmp,16\n");
+    EXPECT_TRUE(built.problems.empty());
+    EXPECT_TRUE(built.warnings.empty());
+
+    const LitSpan centred = LitIn(*model, 0, 0, model->WidthDot);
+    ASSERT_GT(centred.dots, 0);
+    const int leftGap = centred.left;
+    const int rightGap = model->WidthDot - 1 - centred.right;
+    EXPECT_TRUE(rightGap == leftGap || rightGap == leftGap + 1) << leftGap << " " << rightGap;
+    const int topGap = centred.top;
+    const int bottomGap = model->HeightDot - 1 - centred.bottom;
+    EXPECT_TRUE(bottomGap == topGap || bottomGap == topGap + 1) << topGap << " " << bottomGap;
+
+    const LitSpan right = LitIn(*model, 1, 0, model->WidthDot);
+    EXPECT_EQ(right.right, model->WidthDot - 1);
+    EXPECT_EQ(right.dots, centred.dots);
+
+    for (int f : {2, 3}) {
+        const LitSpan badge = LitIn(*model, f, 0, 10);
+        EXPECT_EQ(badge.dots, 10 * 12) << "the whole block, at the left edge";
+        EXPECT_EQ(badge.top, 6) << "centred on the 24 rows";
+        EXPECT_EQ(LitIn(*model, f, 10, model->WidthDot).dots, centred.dots);
+    }
+    EXPECT_EQ(LitIn(*model, 2, 10, model->WidthDot).left, 10);
+    const LitSpan besideBadge = LitIn(*model, 3, 10, model->WidthDot);
+    EXPECT_LE(std::abs((besideBadge.left - 10) - (model->WidthDot - 1 - besideBadge.right)), 1);
+}
+
+TEST_F(RouteFrames, CutsWhatDoesNotFitAndNamesWhatCannotBeRead)
+{
+    TwoTonePicture(48, 48, [](int, int) { return true; }).save(dir.filePath("big.bmp"));
+    const RouteBuild built = build("board,text,font,picture,picture_size,x,y\n"
+                                   "1,WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW,,,,,\n"
+                                   "2,,,big.bmp,48,,\n"
+                                   "3,A,,,,-2,20\n"
+                                   "4,,,missing.png,,,\n"
+                                   "5,中,16(TS),,,,\n");
+    const auto lines = [](const std::vector<RouteProblem> &problems) {
+        QStringList text;
+        for (const RouteProblem &problem : problems) {
+            text << QStringLiteral("%1: %2").arg(problem.row).arg(problem.what);
+        }
+        return text;
+    };
+    EXPECT_EQ(lines(built.warnings),
+              (QStringList{"2: the text is cut: 82 dots across", "3: the picture is cut: 24 dots down",
+                           "4: the text is cut: 2 dots across, 6 dots down"}))
+        << "beyond the composed window too";
+    EXPECT_EQ(
+        lines(built.problems),
+        (QStringList{QStringLiteral("5: Cannot open file %1").arg(dir.filePath("missing.png")),
+                     QStringLiteral("6: cannot read the font file %1").arg(dir.filePath("TS2416.BIN"))}));
+}
+
+} // namespace
