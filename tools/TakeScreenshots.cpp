@@ -1,7 +1,8 @@
 // velmora-screenshots OUTDIR FONTDIR: the pictures of the user guide, taken from the real windows off
 // screen, so they always show the program as it is. One editor session is driven through the window's
-// own controls, step by step; each shot names the state it needs and the part of the window it shows.
-// A new picture is one more row of `shots`.
+// own controls, step by step; each shot names the step that brings it about and the part of the window
+// it shows, and a dialog is pictured while the scripted answer leaves it open. A new picture is one more
+// row of `shots`.
 #include "app/BusImageView.h"
 #include "app/GraphicEditPage.h"
 #include "app/PictureSurface.h"
