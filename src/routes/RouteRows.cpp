@@ -202,12 +202,27 @@ bool AllEmpty(const QStringList &fields)
     return true;
 }
 
+// The first column (from 0) the heading leaves unnamed but the row fills.
+std::optional<int> ValueUnderUnnamedColumn(const QStringList &heading, const QStringList &fields)
+{
+    for (int i = 0; i < fields.size(); ++i) {
+        if (heading[i].trimmed().isEmpty() && !fields[i].trimmed().isEmpty()) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
 // The heading's columns by name, or the problem with the heading.
 std::optional<QHash<QString, int>> ColumnsOf(const QStringList &heading, QString &error)
 {
     QHash<QString, int> columns;
     for (int i = 0; i < heading.size(); ++i) {
         const QString name = heading[i].trimmed().toLower();
+        // Spreadsheets save a column that once held something with an empty heading; it names nothing.
+        if (name.isEmpty()) {
+            continue;
+        }
         if (!RouteColumns().contains(name)) {
             error = QStringLiteral("unknown column '%1' (%2)").arg(heading[i], RouteColumns().join(", "));
             return std::nullopt;
@@ -259,6 +274,12 @@ RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString
             checked.problems.push_back({row, QStringLiteral("%1 fields, but the heading names %2 columns")
                                                  .arg(records[r].size())
                                                  .arg(records.front().size())});
+            continue;
+        }
+        if (const auto unnamed = ValueUnderUnnamedColumn(records.front(), records[r])) {
+            checked.problems.push_back(
+                {row,
+                 QStringLiteral("a value in column %1, which the heading leaves unnamed").arg(*unnamed + 1)});
             continue;
         }
         if (++frames > MaxFrames) {
