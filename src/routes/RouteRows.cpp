@@ -240,6 +240,24 @@ std::optional<QHash<QString, int>> ColumnsOf(const QStringList &heading, QString
     return columns;
 }
 
+// A project keeps a time of 0 as no time at all, and the download refuses a frame without a time in a line
+// of several frames; such a frame needs 1 second or more to be sent.
+void CheckLineTimes(RouteRows &checked)
+{
+    const std::vector<RouteRow> &rows = checked.rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const bool joined = (i > 0 && rows[i - 1].board == rows[i].board) ||
+                            (i + 1 < rows.size() && rows[i + 1].board == rows[i].board);
+        if (joined && rows[i].time == 0) {
+            checked.problems.push_back(
+                {rows[i].row,
+                 QStringLiteral("time must be from 1 to %1 in a line of several frames, which the "
+                                "download cannot send with no time")
+                     .arg(MaxTime)});
+        }
+    }
+}
+
 } // namespace
 
 QStringList RouteColumns()
@@ -313,6 +331,7 @@ RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString
             checked.rows.push_back(*route);
         }
     }
+    CheckLineTimes(checked);
     if (!checked.problems.empty()) {
         checked.rows.clear();
     }

@@ -78,6 +78,10 @@ TEST(RouteRows, NamesEveryFaultyRowAndKeepsNoRows)
     EXPECT_EQ(ProblemsOf("text\nA\n"), QStringList{"1: the heading names no board column"});
     EXPECT_EQ(ProblemsOf("board,,text\n1,,A\n2,B,C\n"),
               QStringList{"3: a value in column 2, which the heading leaves unnamed"});
+    // A time of 0 is kept as no time, which a line of several frames cannot be sent with.
+    EXPECT_EQ(ProblemsOf("board,time\n1,0\n2,4\n2,0\n"),
+              QStringList{"4: time must be from 1 to 255 in a line of several frames, which the download "
+                          "cannot send with no time"});
     EXPECT_EQ(ProblemsOf("board,text\n1,\"two\nlines\"\n"),
               QStringList{"2: the text holds a line break; a frame's text is one line"});
     EXPECT_EQ(
