@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-arphic-uming
-    fonts-arphic-ukai fonts-dejavu-core help2man dpkg-dev
+    fonts-arphic-ukai fonts-dejavu-core help2man dpkg-dev file
 )
 
 missing=()

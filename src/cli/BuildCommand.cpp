@@ -28,7 +28,7 @@ void AddOptions(QCommandLineParser &parser)
     parser.setApplicationDescription(QStringLiteral(
         "Builds a project from a route table (CSV as spreadsheets write it, UTF-8) whose heading row names "
         "its columns in any order: board (required, 0..65535; rows of one board that follow one another form "
-        "one line), time (0..255 seconds, default 3), text, font (a size selector entry, or 'other'; default "
+        "one line), time (1..255 seconds, default 3), text, font (a size selector entry, or 'other'; default "
         "\"5  X  7\"), face, size, bold, italic, underline (yes/no), align (left, centre, right), x and y "
         "(the "
         "dot where the composed picture's top-left dot goes), picture (relative to the table's folder) and "

@@ -1,5 +1,6 @@
 #include "picture/PictureFiles.h"
 
+#include "picture/BitmapLength.h"
 #include "picture/PictureSampling.h"
 
 #include <QFile>
@@ -32,12 +33,16 @@ SampledPicture SamplePictureFile(const QString &path, int editZoom)
     if (!file.open(QIODevice::ReadOnly)) {
         return Refused(QStringLiteral("Cannot open file %1").arg(path));
     }
+    const QString notValid = QStringLiteral("Bitmap image is not valid");
+    if (BitmapIsCutShort(file.peek(64), file.size())) {
+        return Refused(notValid);
+    }
     // The content decides how it is decoded: a known extension on a picture of another kind still reads.
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        return Refused(QStringLiteral("Bitmap image is not valid"));
+        return Refused(notValid);
     }
     return {FileResult::done(), SamplePicture(picture, editZoom)};
 }

@@ -202,12 +202,27 @@ bool AllEmpty(const QStringList &fields)
     return true;
 }
 
+// The first column (from 0) the heading leaves unnamed but the row fills.
+std::optional<int> ValueUnderUnnamedColumn(const QStringList &heading, const QStringList &fields)
+{
+    for (int i = 0; i < fields.size(); ++i) {
+        if (heading[i].trimmed().isEmpty() && !fields[i].trimmed().isEmpty()) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
 // The heading's columns by name, or the problem with the heading.
 std::optional<QHash<QString, int>> ColumnsOf(const QStringList &heading, QString &error)
 {
     QHash<QString, int> columns;
     for (int i = 0; i < heading.size(); ++i) {
         const QString name = heading[i].trimmed().toLower();
+        // Spreadsheets save a column that once held something with an empty heading; it names nothing.
+        if (name.isEmpty()) {
+            continue;
+        }
         if (!RouteColumns().contains(name)) {
             error = QStringLiteral("unknown column '%1' (%2)").arg(heading[i], RouteColumns().join(", "));
             return std::nullopt;
@@ -223,6 +238,24 @@ std::optional<QHash<QString, int>> ColumnsOf(const QStringList &heading, QString
         return std::nullopt;
     }
     return columns;
+}
+
+// A project keeps a time of 0 as no time at all, and the download refuses a frame without a time in a line
+// of several frames; such a frame needs 1 second or more to be sent.
+void CheckLineTimes(RouteRows &checked)
+{
+    const std::vector<RouteRow> &rows = checked.rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const bool joined = (i > 0 && rows[i - 1].board == rows[i].board) ||
+                            (i + 1 < rows.size() && rows[i + 1].board == rows[i].board);
+        if (joined && rows[i].time == 0) {
+            checked.problems.push_back(
+                {rows[i].row,
+                 QStringLiteral("time must be from 1 to %1 in a line of several frames, which the "
+                                "download cannot send with no time")
+                     .arg(MaxTime)});
+        }
+    }
 }
 
 } // namespace
@@ -261,6 +294,12 @@ RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString
                                                  .arg(records.front().size())});
             continue;
         }
+        if (const auto unnamed = ValueUnderUnnamedColumn(records.front(), records[r])) {
+            checked.problems.push_back(
+                {row,
+                 QStringLiteral("a value in column %1, which the heading leaves unnamed").arg(*unnamed + 1)});
+            continue;
+        }
         if (++frames > MaxFrames) {
             checked.problems.push_back({row, QStringLiteral("more than %1 frames").arg(MaxFrames)});
             break;
@@ -292,6 +331,7 @@ RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString
             checked.rows.push_back(*route);
         }
     }
+    CheckLineTimes(checked);
     if (!checked.problems.empty()) {
         checked.rows.clear();
     }

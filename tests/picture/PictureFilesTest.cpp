@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include <gtest/gtest.h>
@@ -125,6 +126,11 @@ TEST_F(PictureFilesTest, AFileThatCannotBeReadIsNamedByItsKindOfFault)
     const SampledPicture sampled = SamplePictureFile(damaged, 12);
     EXPECT_EQ(sampled.result.message(), QStringLiteral("Bitmap image is not valid"));
     EXPECT_TRUE(sampled.surface.isNull());
+
+    // A bitmap cut short (a copy broken off) is damaged too: its missing rows are not read as a picture.
+    const QString cut = WritePictureFile(dir, QStringLiteral("cut.bmp"), TwoTonePicture(32, 32, Scattered));
+    ASSERT_TRUE(QFile::resize(cut, QFileInfo(cut).size() - 1));
+    EXPECT_EQ(SamplePictureFile(cut, 12).result.message(), QStringLiteral("Bitmap image is not valid"));
 
     // A folder stands where the file should go: nothing is written.
     const QString blocked = dir.filePath(QStringLiteral("blocked.bmp"));

@@ -60,11 +60,11 @@ protected:
 
 TEST_F(RouteFrames, RowsOfOneBoardFormALineWithTheirTimes)
 {
-    const RouteBuild built = build("board,time\n4,7\n4,7\n4,7\n9,5\n300,\n300,0\n");
+    const RouteBuild built = build("board,time\n4,7\n4,7\n4,7\n9,5\n300,\n300,1\n");
     EXPECT_TRUE(built.problems.empty());
     ASSERT_EQ(model->FrameCount, 6);
     const QStringList expected = {"001\t001\t004\tV\t7", "002\t\t004\tV\t7",    "003\t\t004\t\t7",
-                                  "004\t002\t009\t\t",   "005\t003\t300\tV\t3", "006\t\t300\t\t0"};
+                                  "004\t002\t009\t\t",   "005\t003\t300\tV\t3", "006\t\t300\t\t1"};
     for (int f = 0; f < 6; ++f) {
         const RowCells &row = model->Cells.row(f + 1);
         EXPECT_EQ(QStringList(row.begin(), row.end()).join('\t'), expected[f]);

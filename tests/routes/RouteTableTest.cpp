@@ -44,10 +44,11 @@ TEST(CsvRecords, ReadsWhatSpreadsheetsWrite)
 
 TEST(RouteRows, TakesColumnsInAnyOrderWithTheirDefaults)
 {
-    const RouteRows checked = CheckRouteTable(Records("Text,picture,BOARD,x,y,align,font,time\n"
-                                                      "Depot,badge.bmp,12,,,right,16(TS),\n"
-                                                      ",,,,,,,\n"
-                                                      "Town,,12,-3,5,,other,9\n"),
+    // The last column is one a spreadsheet saves empty, heading and all.
+    const RouteRows checked = CheckRouteTable(Records("Text,picture,BOARD,x,y,align,font,time,\n"
+                                                      "Depot,badge.bmp,12,,,right,16(TS),,\n"
+                                                      ",,,,,,,,\n"
+                                                      "Town,,12,-3,5,,other,9, \n"),
                                               QStringLiteral("/tables"));
     ASSERT_TRUE(checked.problems.empty()) << checked.problems.front().what.toStdString();
     ASSERT_EQ(checked.rows.size(), 2u);
@@ -75,6 +76,12 @@ TEST(RouteRows, NamesEveryFaultyRowAndKeepsNoRows)
               QStringList{"1: unknown column 'colour' (board, time, text, font, face, size, bold, italic, "
                           "underline, align, x, y, picture, picture_size)"});
     EXPECT_EQ(ProblemsOf("text\nA\n"), QStringList{"1: the heading names no board column"});
+    EXPECT_EQ(ProblemsOf("board,,text\n1,,A\n2,B,C\n"),
+              QStringList{"3: a value in column 2, which the heading leaves unnamed"});
+    // A time of 0 is kept as no time, which a line of several frames cannot be sent with.
+    EXPECT_EQ(ProblemsOf("board,time\n1,0\n2,4\n2,0\n"),
+              QStringList{"4: time must be from 1 to 255 in a line of several frames, which the download "
+                          "cannot send with no time"});
     EXPECT_EQ(ProblemsOf("board,text\n1,\"two\nlines\"\n"),
               QStringList{"2: the text holds a line break; a frame's text is one line"});
     EXPECT_EQ(
