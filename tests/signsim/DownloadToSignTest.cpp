@@ -98,6 +98,19 @@ TEST_F(DownloadToSignTest, ASignThatHangsUpMidLineFailsTheDownload)
     EXPECT_EQ(sign.finish(), "hung up after 5 packets\n");
 }
 
+TEST_F(DownloadToSignTest, AHeaderItsModulesCannotLayOutIsLeftUnansweredAndSaysWhy)
+{
+    // New's first sign, 8 modules of 16 x 16, to a simulator of 24-dot modules.
+    const QString device = sign.start({});
+    QFile line(device);
+    ASSERT_TRUE(line.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
+    line.write(QByteArray::fromHex("481080000101FE"));
+    EXPECT_EQ(sign.errorsWithin(5000).toStdString(),
+              "velmora-signsim: the header for board 1 (128 x 16 dots) is not answered: its picture does not "
+              "divide into this sign's modules of 24 dots across and bands of 8 rows (--module-width sets "
+              "the modules' width)\n");
+}
+
 TEST_F(DownloadToSignTest, MistakesEndWithOneLineAndNothingSent)
 {
     EXPECT_TRUE(RunCli({"download", "--help"}).out.startsWith("Usage: velmora-cli download "));
