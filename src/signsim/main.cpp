@@ -117,6 +117,13 @@ int main(int argc, char **argv)
     }
     faults.dropped = *dropped;
     faults.garbled = *garbled;
+    int hangUpAfterPackets = 0;
+    if (parser.isSet(hangUpAfter)) {
+        hangUpAfterPackets = parser.value(hangUpAfter).toInt(&ok);
+        if (!ok || hangUpAfterPackets < 1) {
+            return Fail(QStringLiteral("--hang-up-after takes a number of packets, 1 or more"));
+        }
+    }
     const QString outFolder = parser.value(out);
     if (!outFolder.isEmpty() && !QDir().mkpath(outFolder)) {
         return Fail(QStringLiteral("cannot create %1").arg(outFolder));
@@ -144,7 +151,7 @@ int main(int argc, char **argv)
 
     SignLineService::Options options;
     options.faults = faults;
-    options.hangUpAfter = parser.isSet(hangUpAfter) ? parser.value(hangUpAfter).toInt() : 0;
+    options.hangUpAfter = hangUpAfterPackets;
     options.exitAfterEnd = parser.isSet(exitAfterEnd);
     options.outFolder = outFolder;
     SignLineService service(std::move(line), config, options);

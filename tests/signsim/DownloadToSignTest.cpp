@@ -5,6 +5,7 @@
 #include "io/ProjectFiles.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -123,6 +124,15 @@ TEST_F(DownloadToSignTest, MistakesEndWithOneLineAndNothingSent)
     const CliRun noDevice = RunCli({"download", projectPath, "--port", "/nonexistent/tty", "--line", "3"});
     EXPECT_EQ(noDevice.exitCode, 1);
     EXPECT_EQ(noDevice.errLines(), QStringList({"velmora-cli download: Open COM Port Error"}));
+
+    // A fault the simulator cannot read is refused before it opens a line, not quietly left out.
+    QProcess simulator;
+    simulator.start(QStringLiteral(VELMORA_SIGNSIM), {"--hang-up-after", "x"});
+    ASSERT_TRUE(simulator.waitForFinished(10000));
+    EXPECT_EQ(simulator.exitCode(), 1);
+    EXPECT_EQ(simulator.readAllStandardOutput(), "");
+    EXPECT_EQ(simulator.readAllStandardError().toStdString(),
+              "velmora-signsim: --hang-up-after takes a number of packets, 1 or more\n");
 }
 
 } // namespace
