@@ -23,9 +23,10 @@ void Complain(const QString &message)
 // at that line; the operator reads why here rather than guessing at a silent sign.
 void ComplainOfUnfitHeader(const ReceivedPacket &header, int moduleWidth)
 {
-    Complain(QStringLiteral("the header for board %1 (%2 x %3 dots) is not answered: its picture does not "
-                            "divide into this sign's modules of %4 dots across and bands of 8 rows "
-                            "(--module-width sets the modules' width)")
+    Complain(QStringLiteral("the header for board %1 (%2 x %3 dots, the width as its low 8 bits) is not "
+                            "answered: this sign cannot lay out its picture with modules %4 dots across and "
+                            "bands of 8 rows (--module-width sets the modules, --width a sign over 255 dots "
+                            "wide)")
                  .arg(header.bytes[3] << 8 | header.bytes[4])
                  .arg(header.bytes[2])
                  .arg(header.bytes[1])

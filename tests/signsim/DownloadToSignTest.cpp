@@ -107,9 +107,9 @@ TEST_F(DownloadToSignTest, AHeaderItsModulesCannotLayOutIsLeftUnansweredAndSaysW
     ASSERT_TRUE(line.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
     line.write(QByteArray::fromHex("481080000101FE"));
     EXPECT_EQ(sign.errorsWithin(5000).toStdString(),
-              "velmora-signsim: the header for board 1 (128 x 16 dots) is not answered: its picture does not "
-              "divide into this sign's modules of 24 dots across and bands of 8 rows (--module-width sets "
-              "the modules' width)\n");
+              "velmora-signsim: the header for board 1 (128 x 16 dots, the width as its low 8 bits) is not "
+              "answered: this sign cannot lay out its picture with modules 24 dots across and bands of 8 "
+              "rows (--module-width sets the modules, --width a sign over 255 dots wide)\n");
 }
 
 TEST_F(DownloadToSignTest, MistakesEndWithOneLineAndNothingSent)
