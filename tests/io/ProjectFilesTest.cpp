@@ -73,7 +73,7 @@ TEST_F(ProjectFiles, AFailedWriteNamesItsFirstCause)
 {
     // A file size limit stands in for a full disk: the write fails part way, as it would there. The
     // small start-up project still waits in the file's buffer when its first write fails, at the commit.
-    for (const auto [width, limit] : {std::pair{1024, 4096}, std::pair{192, 0}}) {
+    for (const auto &[width, limit] : {std::pair{1024, 4096}, std::pair{192, 0}}) {
         model.WidthDot = width;
         model.HeightDot = width == 1024 ? 256 : 24;
         rlimit previous{};
