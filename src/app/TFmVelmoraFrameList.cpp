@@ -7,8 +7,10 @@
 #include "dialogs/TfmNote.h"
 #include "dialogs/TfmSecond.h"
 #include "history/RecordedEdits.h"
+#include "preview/PreviewEditor.h"
 
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -132,6 +134,10 @@ void TFmVelmora::showFrameList()
         return;
     }
     StringGrid->setCurrentIndex(frameList_->index(model_.SelRow - 1, model_.SelCol));
+    // Why nothing could be drawn no longer holds once the list has a frame again.
+    if (StatusBar1[0]->text() == EmptyListMessage()) {
+        StatusBar1[0]->clear();
+    }
 }
 
 void TFmVelmora::finishListChange(ListOutcome outcome, bool repaint)

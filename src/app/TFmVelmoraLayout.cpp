@@ -119,11 +119,13 @@ void TFmVelmora::buildStatusBar()
     for (std::size_t panel = 0; panel < StatusBar1.size(); ++panel) {
         auto *label = new QLabel(statusBar());
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(panel + 1));
-        if (panel + 1 < StatusBar1.size()) {
-            label->setFixedWidth(statusPanelWidths[panel]);
-        } else {
-            // The last panel is empty but while a line plays; it widens to the playing status then.
+        // The hint panel and the last one (empty but while a line plays) widen for a longer text, so a hint
+        // that names an undo step or says why nothing is drawn is read whole; the sign's panels keep theirs.
+        const bool widensForText = panel == 0 || panel + 1 == StatusBar1.size();
+        if (widensForText) {
             label->setMinimumWidth(statusPanelWidths[panel]);
+        } else {
+            label->setFixedWidth(statusPanelWidths[panel]);
         }
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         statusBar()->addWidget(label);

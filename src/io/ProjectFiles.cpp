@@ -4,6 +4,7 @@
 #include "io/CurrentFormatWriter.h"
 #include "io/OlderFormatReader.h"
 #include "io/ProjectTransfer.h"
+#include "io/SaveFileCommit.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -57,8 +58,8 @@ FileResult SaveProject(const ProjectModel &model, const QString &path)
         file.cancelWriting();
         return SaveFailure(path, reason);
     }
-    if (!file.commit()) {
-        return SaveFailure(path, file.errorString());
+    if (const auto failure = CommitSaveFile(file)) {
+        return SaveFailure(path, *failure);
     }
     return FileResult::done();
 }

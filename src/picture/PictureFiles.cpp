@@ -1,5 +1,6 @@
 #include "picture/PictureFiles.h"
 
+#include "io/SaveFileCommit.h"
 #include "picture/BitmapLength.h"
 #include "picture/PictureSampling.h"
 
@@ -51,7 +52,7 @@ FileResult SaveEditSurface(const QImage &surface, const QString &path)
 {
     QSaveFile file(path);
     const bool written =
-        file.open(QIODevice::WriteOnly) && QImageWriter(&file, "bmp").write(surface) && file.commit();
+        file.open(QIODevice::WriteOnly) && QImageWriter(&file, "bmp").write(surface) && !CommitSaveFile(file);
     return written ? FileResult::done()
                    : FileResult::failed(QStringLiteral("Cannot create file %1").arg(path));
 }

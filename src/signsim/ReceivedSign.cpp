@@ -123,6 +123,12 @@ void ReceivedSign::startLine(ReceivedPacket &packet)
     ReceivedLine line;
     line.height = b[1];
     line.width = b[2];
+    if (config_.width > 0) {
+        if ((config_.width & 0xFF) != line.width) {
+            return;
+        }
+        line.width = config_.width;
+    }
     line.board = b[3] << 8 | b[4];
     line.frameCount = b[5];
     if (line.frameCount >= 2) {

@@ -14,6 +14,9 @@ struct SignConfig {
     int moduleWidth = 24;
     // The single-line download: 35-byte data and end packets whose number is one byte.
     bool singleLine = false;
+    // Dots across the whole sign, as the sign knows it; 0 takes the header's width. The header carries
+    // only the width's low 8 bits, so a sign over 255 dots wide must know its width to lay out its dots.
+    int width = 0;
 };
 
 enum class PacketKind { Header, Data, End };

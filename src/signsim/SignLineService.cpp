@@ -19,6 +19,20 @@ void Complain(const QString &message)
     std::fprintf(stderr, "velmora-signsim: %s\n", qPrintable(message));
 }
 
+// A sign whose modules cannot lay out a header's picture leaves it unanswered, so the downloader stops
+// at that line; the operator reads why here rather than guessing at a silent sign.
+void ComplainOfUnfitHeader(const ReceivedPacket &header, int moduleWidth)
+{
+    Complain(QStringLiteral("the header for board %1 (%2 x %3 dots, the width as its low 8 bits) is not "
+                            "answered: this sign cannot lay out its picture with modules %4 dots across and "
+                            "bands of 8 rows (--module-width sets the modules, --width a sign over 255 dots "
+                            "wide)")
+                 .arg(header.bytes[3] << 8 | header.bytes[4])
+                 .arg(header.bytes[2])
+                 .arg(header.bytes[1])
+                 .arg(moduleWidth));
+}
+
 } // namespace
 
 SignLineService::SignLineService(std::unique_ptr<SignSerialLine> line, SignConfig config, Options options)
@@ -30,8 +44,12 @@ SignLineService::SignLineService(std::unique_ptr<SignSerialLine> line, SignConfi
     connect(&replyTimer_, &QTimer::timeout, this, &SignLineService::answer);
     connect(&readable_, &QSocketNotifier::activated, this, &SignLineService::readArrived);
 
-    sign_.onPacket = [this](const ReceivedPacket &packet, const ReceivedLine *received) {
+    sign_.onPacket = [this, moduleWidth = config.moduleWidth](const ReceivedPacket &packet,
+                                                              const ReceivedLine *received) {
         ++packetsReceived_;
+        if (packet.kind == PacketKind::Header && !packet.filed && packet.bytes.back() == 0xFE) {
+            ComplainOfUnfitHeader(packet, moduleWidth);
+        }
         if (const auto reply = ReplyTo(packet, packetsReceived_, options_.faults)) {
             replies_.push_back({*reply, QDeadlineTimer(options_.faults.lateMs, Qt::PreciseTimer)});
         }

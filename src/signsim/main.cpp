@@ -66,6 +66,11 @@ int main(int argc, char **argv)
     const QCommandLineOption moduleWidth(QStringLiteral("module-width"),
                                          QStringLiteral("Dots across one of the sign's modules (24)."),
                                          QStringLiteral("DOTS"), QStringLiteral("24"));
+    const QCommandLineOption width(
+        QStringLiteral("width"),
+        QStringLiteral("Dots across the whole sign, for a sign over 255 dots wide (the header carries only "
+                       "the width's low 8 bits); by default the header's width."),
+        QStringLiteral("DOTS"));
     const QCommandLineOption out(
         QStringLiteral("out"),
         QStringLiteral("Write line-NNN.txt (header fields and dots) and line-NNN.png for "
@@ -95,7 +100,7 @@ int main(int argc, char **argv)
         QStringLiteral("With --show: colour codes of the modules from the left, comma-separated: 0 Yellow, "
                        "1 Red, 2 Green, 3 Blue, 4 White; modules not named are yellow (default: all)."),
         QStringLiteral("CODES"));
-    parser.addOptions({device, single, moduleWidth, out, late, drop, garble, silent, hangUpAfter,
+    parser.addOptions({device, single, moduleWidth, width, out, late, drop, garble, silent, hangUpAfter,
                        exitAfterEnd, show, colors});
     parser.process(*app);
 
@@ -105,6 +110,12 @@ int main(int argc, char **argv)
     config.moduleWidth = parser.value(moduleWidth).toInt(&ok);
     if (!ok || config.moduleWidth < 8 || config.moduleWidth % 8 != 0) {
         return Fail(QStringLiteral("--module-width must be a positive multiple of 8"));
+    }
+    if (parser.isSet(width)) {
+        config.width = parser.value(width).toInt(&ok);
+        if (!ok || config.width < 1 || config.width % config.moduleWidth != 0) {
+            return Fail(QStringLiteral("--width must be a whole number of modules"));
+        }
     }
     ReplyFaults faults;
     faults.silent = parser.isSet(silent);
@@ -117,6 +128,13 @@ int main(int argc, char **argv)
     }
     faults.dropped = *dropped;
     faults.garbled = *garbled;
+    int hangUpAfterPackets = 0;
+    if (parser.isSet(hangUpAfter)) {
+        hangUpAfterPackets = parser.value(hangUpAfter).toInt(&ok);
+        if (!ok || hangUpAfterPackets < 1) {
+            return Fail(QStringLiteral("--hang-up-after takes a number of packets, 1 or more"));
+        }
+    }
     const QString outFolder = parser.value(out);
     if (!outFolder.isEmpty() && !QDir().mkpath(outFolder)) {
         return Fail(QStringLiteral("cannot create %1").arg(outFolder));
@@ -144,7 +162,7 @@ int main(int argc, char **argv)
 
     SignLineService::Options options;
     options.faults = faults;
-    options.hangUpAfter = parser.isSet(hangUpAfter) ? parser.value(hangUpAfter).toInt() : 0;
+    options.hangUpAfter = hangUpAfterPackets;
     options.exitAfterEnd = parser.isSet(exitAfterEnd);
     options.outFolder = outFolder;
     SignLineService service(std::move(line), config, options);

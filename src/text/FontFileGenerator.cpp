@@ -1,5 +1,6 @@
 #include "text/FontFileGenerator.h"
 
+#include "io/SaveFileCommit.h"
 #include "text/Big5Characters.h"
 #include "text/Big5GlyphIndex.h"
 
@@ -12,6 +13,7 @@
 #include <QSaveFile>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -58,8 +60,10 @@ QString FamilyFor(const FontFileEntry &entry, const FontFaces &faces)
 FileResult WriteFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return FileResult::failed(QStringLiteral("Cannot write '%1': %2.").arg(path, file.errorString()));
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    const std::optional<QString> failure = written ? CommitSaveFile(file) : file.errorString();
+    if (failure) {
+        return FileResult::failed(QStringLiteral("Cannot write '%1': %2.").arg(path, *failure));
     }
     return FileResult::done();
 }

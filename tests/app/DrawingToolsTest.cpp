@@ -99,6 +99,11 @@ TEST_F(DrawingTools, AnEmptiedListTakesNoDrawingAndSaysWhy)
     QTest::mouseClick(preview(), Qt::LeftButton, {}, dotCentre(20, 12));
     EXPECT_FALSE(lit(20, 12));
     EXPECT_EQ(window().StatusBar1[0]->text(), "The list is empty: add a frame with New");
+    QApplication::sendPostedEvents();
+    QLabel &panel = *window().StatusBar1[0];
+    EXPECT_GE(panel.width(), panel.fontMetrics().horizontalAdvance(panel.text())) << "read whole";
+    window().btnAdd->click();
+    EXPECT_EQ(window().StatusBar1[0]->text(), "") << "said no longer once the list has a frame";
 }
 
 } // namespace

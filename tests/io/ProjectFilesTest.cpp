@@ -9,6 +9,7 @@
 #include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -70,22 +71,25 @@ TEST_F(ProjectFiles, ASaveNeverTurnsADeviceOrAPipeIntoAFile)
 
 TEST_F(ProjectFiles, AFailedWriteNamesItsFirstCause)
 {
-    // A file size limit stands in for a full disk: the write fails part way, as it would there.
-    model.WidthDot = 1024;
-    model.HeightDot = 256;
-    rlimit previous{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = previous;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString path = dir.filePath(QStringLiteral("big.nkv"));
-    const FileResult saved = SaveProject(model, path);
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousSignal);
-    EXPECT_EQ(saved.message(),
-              "Cannot save '" + path + "': " + QString::fromLocal8Bit(std::strerror(EFBIG)) + ".");
-    EXPECT_FALSE(QFile::exists(path));
+    // A file size limit stands in for a full disk: the write fails part way, as it would there. The
+    // small start-up project still waits in the file's buffer when its first write fails, at the commit.
+    for (const auto &[width, limit] : {std::pair{1024, 4096}, std::pair{192, 0}}) {
+        model.WidthDot = width;
+        model.HeightDot = width == 1024 ? 256 : 24;
+        rlimit previous{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+        const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = previous;
+        small.rlim_cur = limit;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const QString path = dir.filePath(QStringLiteral("p%1.nkv").arg(width));
+        const FileResult saved = SaveProject(model, path);
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousSignal);
+        EXPECT_EQ(saved.message(),
+                  "Cannot save '" + path + "': " + QString::fromLocal8Bit(std::strerror(EFBIG)) + ".");
+        EXPECT_FALSE(QFile::exists(path));
+    }
 }
 
 TEST_F(ProjectFiles, AMissingFileIsReportedByName)

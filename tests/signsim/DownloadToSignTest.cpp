@@ -5,6 +5,7 @@
 #include "io/ProjectFiles.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -98,6 +99,19 @@ TEST_F(DownloadToSignTest, ASignThatHangsUpMidLineFailsTheDownload)
     EXPECT_EQ(sign.finish(), "hung up after 5 packets\n");
 }
 
+TEST_F(DownloadToSignTest, AHeaderItsModulesCannotLayOutIsLeftUnansweredAndSaysWhy)
+{
+    // New's first sign, 8 modules of 16 x 16, to a simulator of 24-dot modules.
+    const QString device = sign.start({});
+    QFile line(device);
+    ASSERT_TRUE(line.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
+    line.write(QByteArray::fromHex("481080000101FE"));
+    EXPECT_EQ(sign.errorsWithin(5000).toStdString(),
+              "velmora-signsim: the header for board 1 (128 x 16 dots, the width as its low 8 bits) is not "
+              "answered: this sign cannot lay out its picture with modules 24 dots across and bands of 8 "
+              "rows (--module-width sets the modules, --width a sign over 255 dots wide)\n");
+}
+
 TEST_F(DownloadToSignTest, MistakesEndWithOneLineAndNothingSent)
 {
     EXPECT_TRUE(RunCli({"download", "--help"}).out.startsWith("Usage: velmora-cli download "));
@@ -110,6 +124,15 @@ TEST_F(DownloadToSignTest, MistakesEndWithOneLineAndNothingSent)
     const CliRun noDevice = RunCli({"download", projectPath, "--port", "/nonexistent/tty", "--line", "3"});
     EXPECT_EQ(noDevice.exitCode, 1);
     EXPECT_EQ(noDevice.errLines(), QStringList({"velmora-cli download: Open COM Port Error"}));
+
+    // A fault the simulator cannot read is refused before it opens a line, not quietly left out.
+    QProcess simulator;
+    simulator.start(QStringLiteral(VELMORA_SIGNSIM), {"--hang-up-after", "x"});
+    ASSERT_TRUE(simulator.waitForFinished(10000));
+    EXPECT_EQ(simulator.exitCode(), 1);
+    EXPECT_EQ(simulator.readAllStandardOutput(), "");
+    EXPECT_EQ(simulator.readAllStandardError().toStdString(),
+              "velmora-signsim: --hang-up-after takes a number of packets, 1 or more\n");
 }
 
 } // namespace

@@ -17,7 +17,7 @@ void ExpectSignHolds(const ProjectModel &model, const std::vector<ReceivedLine> 
         const ReceivedLine &line = received[i];
         const FrameLine sent = *FindLine(model, firstLine + static_cast<int>(i));
         ASSERT_EQ(line.height, model.HeightDot % 256);
-        ASSERT_EQ(line.width, model.WidthDot % 256);
+        ASSERT_EQ(line.width, model.WidthDot);
         EXPECT_EQ(line.board, sent.boardText.toInt());
         ASSERT_EQ(line.frameCount, sent.frameCount);
         EXPECT_TRUE(line.complete());
@@ -95,6 +95,29 @@ TEST(SignDecodingTest, SingleLinePacketsAreFiledPastTheirOneByteNumber)
     EXPECT_EQ(port.sign.lines()[0].expectedPackets, 270);
     EXPECT_EQ(port.packets, 1 + 270 + 3 + 1);
     ExpectSignHolds(model, port.sign.lines(), 1);
+}
+
+TEST(SignDecodingTest, ASignOverTwoHundredFiftyFiveDotsWideNeedsToKnowItsWidth)
+{
+    // 16 modules of 32 x 48: the header's width byte reads 0.
+    ProjectModel model;
+    ApplyStartupProject(model);
+    model.LedNumber = 16;
+    model.LedWidthDot = 32;
+    model.WidthDot = 512;
+    model.HeightDot = 48;
+    for (int x = 0; x < model.WidthDot; ++x) {
+        model.FrameDots.set(0, x, (x * 7) % model.HeightDot, 1);
+    }
+    const DownloadPlan plan = PlanDownload(model, DownloadVariant::Full, 0);
+    VirtualPace pace;
+    LoopbackSign unknowing({32, false});
+    EXPECT_EQ(RunDownload(model, plan, DownloadVariant::Full, unknowing, 1, pace),
+              DownloadOutcome::NotAnswered);
+    LoopbackSign knowing({32, false, 512});
+    ASSERT_EQ(RunDownload(model, plan, DownloadVariant::Full, knowing, 1, pace), DownloadOutcome::Done);
+    ASSERT_EQ(knowing.sign.lines().size(), 1u);
+    ExpectSignHolds(model, knowing.sign.lines(), 1);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,19 @@ public:
         EXPECT_TRUE(process_.state() == QProcess::NotRunning || process_.waitForFinished(30000));
         EXPECT_EQ(process_.exitCode(), 0);
         return QString::fromUtf8(process_.readAllStandardOutput());
+    }
+
+    // What it has written to standard error once something has come, waiting up to `ms` for it.
+    QString errorsWithin(int ms)
+    {
+        QString errors;
+        QElapsedTimer waited;
+        waited.start();
+        while (errors.isEmpty() && waited.elapsed() < ms) {
+            process_.waitForReadyRead(20);
+            errors += QString::fromUtf8(process_.readAllStandardError());
+        }
+        return errors;
     }
 
 private:
