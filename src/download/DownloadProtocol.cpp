@@ -169,6 +169,7 @@ DownloadOutcome RunDownload(const ProjectModel &model, const DownloadPlan &plan,
     if (!transfer.open()) {
         return DownloadOutcome::PortFailed;
     }
+    pace.transferStarting();
     const int lineCount = static_cast<int>(plan.lines.size());
     for (int i = 0; i < lineCount; ++i) {
         if (!transfer.sendLine(plan.lines[static_cast<std::size_t>(i)], i + 1, lineCount)) {
