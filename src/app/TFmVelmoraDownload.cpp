@@ -58,13 +58,16 @@ void TFmVelmora::runDownload(DownloadVariant variant)
     }
 
     downloading_ = true;
-    if (full) {
-        ProgressBar1->setRange(0, model_.FrameCount * model_.WidthDot * model_.HeightDot);
-        ProgressBar1->setValue(0);
-        setEnabled(false);
-    }
     QtSerialPorts ports;
-    WindowDownloadPace pace(prompts_, full ? ProgressBar1 : nullptr);
+    // The window is disabled for the transfer itself, which begins once the port is open and set up: a
+    // port that fails to open is reported over a window left as it was.
+    WindowDownloadPace pace(prompts_, full ? ProgressBar1 : nullptr, [this, full] {
+        if (full) {
+            ProgressBar1->setRange(0, model_.FrameCount * model_.WidthDot * model_.HeightDot);
+            ProgressBar1->setValue(0);
+            setEnabled(false);
+        }
+    });
     RunDownload(model_, plan, variant, ports, dialog.PortNumber, pace);
     if (full) {
         ProgressBar1->setValue(0);

@@ -47,8 +47,10 @@ protected:
     }
 };
 
-WindowDownloadPace::WindowDownloadPace(PromptSeam &prompts, QProgressBar *progress)
-    : prompts_(prompts), swallower_(std::make_unique<InputSwallower>()), progress_(progress)
+WindowDownloadPace::WindowDownloadPace(PromptSeam &prompts, QProgressBar *progress,
+                                       std::function<void()> starting)
+    : prompts_(prompts), swallower_(std::make_unique<InputSwallower>()), progress_(progress),
+      starting_(std::move(starting))
 {
     clock_.start();
 }
@@ -61,6 +63,13 @@ void WindowDownloadPace::pause(int ms)
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
     eventsProcessedAt_ = clock_.elapsed();
+}
+
+void WindowDownloadPace::transferStarting()
+{
+    if (starting_) {
+        starting_();
+    }
 }
 
 void WindowDownloadPace::dotWalked(qint64 total)

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 
+#include <functional>
 #include <memory>
 
 class PromptSeam;
@@ -16,11 +17,13 @@ class QProgressBar;
 // large project is not slowed by them; messages go through the prompt seam.
 class WindowDownloadPace final : public DownloadPace {
 public:
-    // With no progress bar (the single-line download) the progress is not shown.
-    WindowDownloadPace(PromptSeam &prompts, QProgressBar *progress);
+    // With no progress bar (the single-line download) the progress is not shown. `starting` runs once the
+    // port is open and set up, when the transfer begins.
+    WindowDownloadPace(PromptSeam &prompts, QProgressBar *progress, std::function<void()> starting = {});
     ~WindowDownloadPace() override;
 
     void pause(int ms) override;
+    void transferStarting() override;
     qint64 now() override { return clock_.elapsed(); }
     void dotWalked(qint64 total) override;
     void warning(const QString &text) override;
@@ -32,6 +35,7 @@ private:
     PromptSeam &prompts_;
     std::unique_ptr<InputSwallower> swallower_;
     QProgressBar *progress_;
+    std::function<void()> starting_;
     QElapsedTimer clock_;
     qint64 eventsProcessedAt_ = 0;
 };

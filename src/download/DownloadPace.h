@@ -16,6 +16,8 @@ public:
     // Milliseconds on a steady clock.
     virtual qint64 now() = 0;
 
+    // Called once the port is open and set up, right before the first packet: the transfer begins.
+    virtual void transferStarting() {}
     // Called after every dot the transfer has walked, with the number walked so far in this download.
     virtual void dotWalked(qint64) {}
     // Called when a line's header packet is about to be sent: its position in this download (1-based),

@@ -16,6 +16,8 @@ constexpr int FirstHeaderPauseMs = 5000;
 constexpr int LaterHeaderPauseMs = 180;
 constexpr int EndPauseMs = 120;
 constexpr int ReplyPollMs = 2;
+const QString UploadAgainMessage =
+    QStringLiteral("Upload File Error\uFF01Please Upload this File Again\uFF01");
 // A data packet's reply is read up to 256 bytes; a header's up to its length + 3, which for a line of
 // 255 frames is more than 256, so the buffer holds the longer of the two.
 constexpr int DataReadLimit = 256;
@@ -33,7 +35,8 @@ public:
 
     bool open();
     bool sendLine(const PlannedLine &line, int position, int lineCount);
-    void sendEnd();
+    // Answers whether the port took the end packet; the sign never answers it.
+    bool sendEnd();
     void close() { ports_.close(port_); }
 
 private:
@@ -102,7 +105,7 @@ bool Transfer::sendDataPacket(const std::uint8_t *packet)
             return true;
         }
     }
-    pace_.message(QStringLiteral("Upload File Error\uFF01Please Upload this File Again\uFF01"));
+    pace_.message(UploadAgainMessage);
     return false;
 }
 
@@ -152,12 +155,18 @@ bool Transfer::sendLine(const PlannedLine &line, int position, int lineCount)
     return true;
 }
 
-void Transfer::sendEnd()
+bool Transfer::sendEnd()
 {
     const std::vector<std::uint8_t> end = EndPacket(variant_);
     ports_.flush(port_, FlushBothQueues);
-    ports_.write(port_, end.data(), static_cast<int>(end.size()));
+    const int length = static_cast<int>(end.size());
+    // A sign that hung up after its last "OK" never learns that the transfer ended: that is no success.
+    const bool taken = ports_.write(port_, end.data(), length) == length;
     pace_.pause(EndPauseMs);
+    if (!taken) {
+        pace_.message(UploadAgainMessage);
+    }
+    return taken;
 }
 
 } // namespace
@@ -169,6 +178,7 @@ DownloadOutcome RunDownload(const ProjectModel &model, const DownloadPlan &plan,
     if (!transfer.open()) {
         return DownloadOutcome::PortFailed;
     }
+    pace.transferStarting();
     const int lineCount = static_cast<int>(plan.lines.size());
     for (int i = 0; i < lineCount; ++i) {
         if (!transfer.sendLine(plan.lines[static_cast<std::size_t>(i)], i + 1, lineCount)) {
@@ -176,7 +186,7 @@ DownloadOutcome RunDownload(const ProjectModel &model, const DownloadPlan &plan,
             return DownloadOutcome::NotAnswered;
         }
     }
-    transfer.sendEnd();
+    const bool ended = transfer.sendEnd();
     transfer.close();
-    return DownloadOutcome::Done;
+    return ended ? DownloadOutcome::Done : DownloadOutcome::NotAnswered;
 }

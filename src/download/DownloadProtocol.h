@@ -14,7 +14,7 @@ inline constexpr int ReplyWindowMs = 300;
 enum class DownloadOutcome {
     Done,        // the sign acknowledged every packet; the end packet was sent
     PortFailed,  // the port could not be opened or set up; nothing was sent
-    NotAnswered, // a header or data packet was not acknowledged; the transfer stopped there
+    NotAnswered, // a header or data packet was not acknowledged, or the port failed before the end packet
 };
 
 // Runs a planned download over port `port`: the opening sequence, each line's header packet and data

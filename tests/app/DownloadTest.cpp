@@ -100,8 +100,12 @@ TEST_F(DownloadWindow, CancelledOrUnopenedPortSendsNothing)
         shown.ComboBox1->setCurrentIndex(1);
         shown.Button1->click();
     });
+    // The transfer, and with it the disabled window, begins only once the port is open.
+    bool enabledWhileWarned = false;
+    prompts.whenWarned = [&] { enabledWhileWarned = window().isEnabled(); };
     window().BitBtn3->click();
     EXPECT_EQ(prompts.warnings, QStringList({"Open COM Port Error"}));
+    EXPECT_TRUE(enabledWhileWarned);
     EXPECT_EQ(window().ProgressBar1->value(), 0);
     EXPECT_TRUE(window().isEnabled());
 

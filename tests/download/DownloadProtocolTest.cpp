@@ -149,6 +149,18 @@ TEST_F(DownloadProtocolTest, OnlyAPacketsOwnReplyAcknowledgesIt)
     EXPECT_EQ(sign.packets.size(), 20u + 1u);
 }
 
+TEST_F(DownloadProtocolTest, AnEndPacketThePortCannotTakeIsNoSuccess)
+{
+    // Every packet acknowledged, then the sign hangs up before the end packet can go.
+    ApplyStartupProject(model);
+    sign.writesBeforeHangUp = 19;
+    EXPECT_EQ(download(), DownloadOutcome::NotAnswered);
+    EXPECT_EQ(sign.packets.size(), 20u);
+    EXPECT_EQ(pace.messages,
+              QStringList({QStringLiteral("Upload File Error\uFF01Please Upload this File Again\uFF01")}));
+    EXPECT_EQ(sign.calls.last(), "close 1");
+}
+
 TEST_F(DownloadProtocolTest, UnansweredHeaderStopsWithTheLinesBoard)
 {
     SetUpLines(model, {1, 2});

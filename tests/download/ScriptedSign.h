@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -82,6 +83,9 @@ public:
     int write(int port, const std::uint8_t *bytes, int count) override
     {
         packets.emplace_back(bytes, bytes + count);
+        if (static_cast<int>(packets.size()) > writesBeforeHangUp) {
+            return record(QStringLiteral("write %1 %2").arg(port).arg(count), -1);
+        }
         if (const auto reply = answer(static_cast<int>(packets.size()) - 1, packets.back())) {
             pending_.push_back({reply->bytes, pace_->now() + reply->delayMs});
         }
@@ -110,6 +114,8 @@ public:
     int openResult = 0;
     int setupResult = 0;
     int flowResult = 0;
+    // The port fails every write after this many: the sign has hung up.
+    int writesBeforeHangUp = std::numeric_limits<int>::max();
 
     QStringList calls;
     std::vector<Bytes> packets;

@@ -33,7 +33,13 @@ public:
     }
 
     void showMessage(const QString &text) override { messages << text; }
-    void showWarning(const QString &text) override { warnings << text; }
+    void showWarning(const QString &text) override
+    {
+        warnings << text;
+        if (whenWarned) {
+            whenWarned();
+        }
+    }
 
     bool askOkCancel(const QString &text) override
     {
@@ -68,6 +74,8 @@ public:
     QStringList shown;
     QStringList messages;
     QStringList warnings;
+    // Runs while a warning is up, to look at the windows behind it.
+    std::function<void()> whenWarned;
     QStringList questions;
     std::vector<FileDialogSpec> fileDialogs;
     std::vector<QFont> fontsOffered;
