@@ -6,6 +6,7 @@
 #include "io/DecimalInt32.h"
 
 #include <QImage>
+#include <QRegularExpression>
 
 #include <cstdint>
 
@@ -25,6 +26,18 @@ PictureSize PictureSizeAt(const ProjectModel &model, int dotRadius)
 {
     const std::int64_t pitch = 2 * std::int64_t{dotRadius} + DotGapFor(dotRadius);
     return {pitch * model.WidthDot, pitch * model.HeightDot};
+}
+
+// A radius written as digits that a 32-bit int cannot hold: a whole number, only far too large.
+bool IsBeyondAnInt(const QString &text)
+{
+    static const QRegularExpression digits(QStringLiteral("^\\+?[0-9]+$"));
+    return digits.match(text).hasMatch() && !ParseDecimalInt32(text);
+}
+
+QString PictureLimitText()
+{
+    return QStringLiteral("more than the %1 pixels (2^28) a picture may have").arg(MaxPicturePixels);
 }
 
 bool NamesAPng(const QString &path)
@@ -59,6 +72,10 @@ int RunRender(const QStringList &arguments)
         return FailCommand("render", QStringLiteral("'%1': only .png is written").arg(parser.value(output)));
     }
     const std::optional<int> dotRadius = ParseDecimalInt32(parser.value(radius));
+    if (IsBeyondAnInt(parser.value(radius))) {
+        return FailCommand("render", QStringLiteral("a radius of %1 makes a picture of %2")
+                                         .arg(parser.value(radius), PictureLimitText()));
+    }
     if (!dotRadius || *dotRadius < 1) {
         return FailCommand(
             "render",
@@ -76,12 +93,11 @@ int RunRender(const QStringList &arguments)
     }
     const PictureSize size = PictureSizeAt(model, *dotRadius);
     if (size.width > MaxPicturePixels / size.height) {
-        return FailCommand("render", QStringLiteral("a radius of %1 makes a picture of %2 x %3 pixels, more "
-                                                    "than the %4 pixels (2^28) a picture may have")
+        return FailCommand("render", QStringLiteral("a radius of %1 makes a picture of %2 x %3 pixels, %4")
                                          .arg(*dotRadius)
                                          .arg(size.width)
                                          .arg(size.height)
-                                         .arg(MaxPicturePixels));
+                                         .arg(PictureLimitText()));
     }
     model.CurFrame = *frame;
     model.View.DotRadius = *dotRadius;

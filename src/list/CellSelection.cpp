@@ -21,7 +21,7 @@ bool InMultiFrameLine(const ProjectModel &model, int row)
 void ToggleChange(ProjectModel &model, int row)
 {
     const bool marking = model.ChangeFlag[row - 1] == 0;
-    const QString time = marking ? QStringLiteral("3") : QString();
+    const QString time = marking ? JoinedFrameTime() : QString();
     model.ChangeFlag[row - 1] = marking ? 1 : 0;
     model.Cells.setCell(ColChange, row, marking ? QStringLiteral("V") : QString());
     if (StartsLine(model, row)) {
@@ -42,6 +42,11 @@ bool MayToggleChange(const ProjectModel &model, int row)
 }
 
 } // namespace
+
+QString JoinedFrameTime()
+{
+    return QStringLiteral("3");
+}
 
 CellEdit EditSelectedCell(ProjectModel &model, int column, int row)
 {

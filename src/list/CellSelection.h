@@ -21,6 +21,9 @@ enum class CellEdit {
 // which dialog the window must show for the other editable cells.
 CellEdit EditSelectedCell(ProjectModel &model, int column, int row);
 
+// The "Time" a Change mark gives the frames it joins into a line.
+QString JoinedFrameTime();
+
 // A "Time" cell's seconds for the delay dialog: an empty cell (a frame that joined a line without a
 // time) gives 0; a text that is not a whole number gives none.
 std::optional<int> SecondsOfTimeCell(const QString &text);

@@ -90,7 +90,11 @@ ListOutcome AppendFrame(ProjectModel &model)
         return ListOutcome::TooManyFrames;
     }
     ClearFrameSlot(model, row - 1);
-    model.Cells.row(row) = {Format000(row), QString(), Format000(row), QString(), QString()};
+    // Behind a marked last frame (a file's, or one whose next frame went) the new frame joins that line:
+    // it gets the time a mark gives, not an empty one the sign cannot be sent.
+    const bool joinsLine = row > 1 && model.ChangeFlag[row - 2] == 1;
+    model.Cells.row(row) = {Format000(row), QString(), Format000(row), QString(),
+                            joinsLine ? JoinedFrameTime() : QString()};
     RenumberLines(model);
     if (wasEmpty) {
         SelectCell(model, model.SelCol, row);

@@ -283,7 +283,9 @@ PreviewPaint PreviewEditor::cut()
     }
     ToolState &tools = model_.Tools;
     const DotCorner corner = RegionCorner(model_, tools.SelRect);
-    model_.ClipRegionDots.clearWindow(model_.WidthDot, model_.HeightDot);
+    // The whole clipboard holds only the cut region: Paste places a window wider than the sign, where
+    // an earlier, wider region or a larger sign's cut would otherwise come back beside it.
+    std::memset(model_.ClipRegionDots.data(), 0, PlaneBytes);
     model_.ClipRegionDots.copyWindowFrom(model_.FloatDots, tools.RegionWidth, tools.RegionHeight);
     model_.FloatDots.clearWindow(tools.RegionWidth, tools.RegionHeight);
     ClearRegionRectangle(model_, corner);

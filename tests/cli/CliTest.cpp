@@ -135,6 +135,9 @@ TEST_F(CommandLine, RenderRefusalsNameWhatIsWritten)
         run({"render", path("one.kvf"), "--frame", "1", "-o", path("x.png"), "--radius", "16382"});
     EXPECT_TRUE(tooLarge.err.contains("32767 x 32767 pixels, more than the 268435456 pixels"))
         << tooLarge.err.toStdString();
+    const CliRun beyondAnInt =
+        run({"render", path("one.kvf"), "--frame", "1", "-o", path("x.png"), "--radius", "4294967296"});
+    EXPECT_TRUE(beyondAnInt.err.contains("more than the 268435456 pixels")) << beyondAnInt.err.toStdString();
     const CliRun jpeg = run({"render", path("one.kvf"), "--frame", "1", "-o", path("x.jpg")});
     EXPECT_TRUE(jpeg.err.contains("only .png is written")) << jpeg.err.toStdString();
 }

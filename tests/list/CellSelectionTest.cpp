@@ -34,6 +34,10 @@ TEST(ChangeMark, AMarkLeftOnTheLastRowCanBeTakenBack)
     SelectCell(*model, ColBoard, 3);
     DeleteFrame(*model); // row 2 is now the last and keeps "V"
     ASSERT_EQ(model->Cells.row(2), (RowCells{"002", "002", "002", "V", "3"}));
+    AppendFrame(*model);
+    EXPECT_EQ(model->Cells.row(3), (RowCells{"003", "", "003", "", "3"})) << "it joins the line with a time";
+    SelectCell(*model, ColBoard, 3);
+    DeleteFrame(*model);
     SelectCell(*model, ColChange, 2);
     EXPECT_EQ(Click(*model, ColChange, 2), CellEdit::ChangeToggled);
     EXPECT_EQ(model->Cells.row(2), (RowCells{"002", "002", "002", "", ""}));

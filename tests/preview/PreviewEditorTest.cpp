@@ -285,9 +285,11 @@ TEST_F(PreviewEditing, CopyThenCutClearsTheRectangleAndKeepsTheRegionOnTheClipbo
     lift(2, 2, 4, 4);
     editor.copy();
     EXPECT_TRUE(lit(2, 2)) << "Copy drops the region where it lies";
+    model.ClipRegionDots.set(model.WidthDot + 3, 0, 1); // left by an earlier cut of a wider region
     editor.cut();
     EXPECT_FALSE(lit(2, 2));
     EXPECT_EQ(model.ClipRegionDots.at(0, 0), 1);
+    EXPECT_EQ(model.ClipRegionDots.at(model.WidthDot + 3, 0), 0) << "Paste would place it beside the region";
     EXPECT_TRUE(editor.commands().cutAndCopy) << "Cut and Copy leave the commands enabled";
     EXPECT_TRUE(editor.commands().paste);
 }
