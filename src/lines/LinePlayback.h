@@ -8,8 +8,8 @@
 #include <vector>
 
 // The seconds a frame of a multi-frame line stays on the sign: its "Time" cell when that is a whole number
-// from 1 to 255 (the sign takes a time in one byte). None for anything else (empty, 0, negative, too
-// long, not a number), which the download will not send.
+// from 1 to 255 (the sign takes a time in one byte). None for anything else: the download refuses an
+// empty, negative, too long or non-numeric time, and a saved project keeps a 0 as no time at all.
 std::optional<int> FrameSeconds(const FrameLine &line, int index);
 
 // How a line plays on the sign: its frames in list order, each for its time, then round again; a
