@@ -22,6 +22,30 @@ SampledPicture Refused(const QString &message)
     return {FileResult::failed(message), {}};
 }
 
+// Whether a picture of the size and kind the reader announces stays within the memory the decoder
+// itself would allocate.
+bool WithinAllocationLimit(const QImageReader &reader)
+{
+    const QSize size = reader.size();
+    const int bitsPerPixel = QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel();
+    const qint64 bytes = qint64(size.width()) * size.height() * bitsPerPixel / 8;
+    const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    return size.isValid() && bitsPerPixel > 0 && (limit == 0 || bytes <= limit);
+}
+
+// A run-length bitmap may skip pixels (a jump, or a line or the whole picture ended early), and the
+// decoder leaves those as whatever memory held. Decoding into a picture cleared beforehand gives them
+// colour 0, as a fresh bitmap shows them; a picture too large for that is decoded as it comes.
+QImage Decode(QImageReader &reader)
+{
+    QImage picture;
+    if (WithinAllocationLimit(reader)) {
+        picture = QImage(reader.size(), reader.imageFormat());
+        picture.fill(0);
+    }
+    return reader.read(&picture) ? picture : QImage();
+}
+
 } // namespace
 
 SampledPicture SamplePictureFile(const QString &path, int editZoom)
@@ -41,7 +65,7 @@ SampledPicture SamplePictureFile(const QString &path, int editZoom)
     // The content decides how it is decoded: a known extension on a picture of another kind still reads.
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
-    const QImage picture = reader.read();
+    const QImage picture = Decode(reader);
     if (picture.isNull()) {
         return Refused(notValid);
     }

@@ -87,6 +87,47 @@ TEST_F(PictureFilesTest, OnlyTheRedComponentDecidesAndOtherPictureKindsOpenAlike
     EXPECT_TRUE(IsWhite(surface, 4, 0));
 }
 
+TEST_F(PictureFilesTest, PixelsARunLengthBitmapSkipsShowItsFirstColour)
+{
+    // 48 x 48, eight bits a pixel, colour 0 white and every other black. Coded from the bottom row: three
+    // pixels of colour 1, end of line, a jump of two columns and one row, two pixels of colour 1, end of
+    // the picture. Everything the codes skip is colour 0, never what memory held.
+    QByteArray bytes("BM");
+    const auto put32 = [&bytes](quint32 value) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes.append(static_cast<char>(value >> shift));
+        }
+    };
+    const QByteArray codes("\x03\x01\x00\x00\x00\x02\x02\x01\x02\x01\x00\x01", 12);
+    const quint32 rowsAt = 14 + 40 + 256 * 4;
+    put32(rowsAt + codes.size());
+    put32(0);
+    put32(rowsAt);
+    // The info header: its size, width, height, one plane and 8 bits, run-length coding, the coded size,
+    // no resolution, 256 colours.
+    for (quint32 field :
+         {40U, 48U, 48U, 1U | 8U << 16, 1U, static_cast<quint32>(codes.size()), 0U, 0U, 256U, 0U}) {
+        put32(field);
+    }
+    put32(0x00FFFFFF);
+    for (int colour = 1; colour < 256; ++colour) {
+        put32(0);
+    }
+    bytes.append(codes);
+    const QString path = dir.filePath(QStringLiteral("runs.bmp"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+
+    const QImage surface = open(path, EditZoomOfItem(4));
+    for (int x = 0; x < 48; ++x) {
+        for (int y = 0; y < 48; ++y) {
+            const bool coded = (y == 47 && x < 3) || (y == 45 && (x == 2 || x == 3));
+            ASSERT_EQ(IsBlack(surface, x, y), coded) << x << ", " << y;
+        }
+    }
+}
+
 TEST_F(PictureFilesTest, ASavedSurfaceIsAWindowsBitmapThatReopensAsTheSamePicture)
 {
     for (int item = 0; item < ImageSizeItems; ++item) {
