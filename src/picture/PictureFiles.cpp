@@ -10,6 +10,8 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 
 bool IsReadablePictureKind(const QString &extension)
@@ -46,6 +48,24 @@ QImage Decode(QImageReader &reader)
     return reader.read(&picture) ? picture : QImage();
 }
 
+// Programs that write 32-bit bitmaps often declare an alpha channel and leave it zero everywhere; viewers
+// show such a file opaque, and so it is read here: its colours alone decide.
+QImage WithoutUnusedAlpha(QImage picture)
+{
+    if (!picture.hasAlphaChannel()) {
+        return picture;
+    }
+    picture.convertTo(QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        if (std::any_of(line, line + picture.width(), [](QRgb pixel) { return qAlpha(pixel) != 0; })) {
+            return picture;
+        }
+    }
+    picture.reinterpretAsFormat(QImage::Format_RGB32);
+    return picture;
+}
+
 } // namespace
 
 SampledPicture SamplePictureFile(const QString &path, int editZoom)
@@ -59,15 +79,19 @@ SampledPicture SamplePictureFile(const QString &path, int editZoom)
         return Refused(QStringLiteral("Cannot open file %1").arg(path));
     }
     const QString notValid = QStringLiteral("Bitmap image is not valid");
-    if (BitmapIsCutShort(file.peek(64), file.size())) {
+    const QByteArray head = file.peek(64);
+    if (BitmapIsCutShort(head, file.size())) {
         return Refused(notValid);
     }
     // The content decides how it is decoded: a known extension on a picture of another kind still reads.
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
-    const QImage picture = Decode(reader);
+    QImage picture = Decode(reader);
     if (picture.isNull()) {
         return Refused(notValid);
+    }
+    if (head.startsWith("BM")) {
+        picture = WithoutUnusedAlpha(picture);
     }
     return {FileResult::done(), SamplePicture(picture, editZoom)};
 }
