@@ -37,8 +37,9 @@ bool WithinAllocationLimit(const QImageReader &reader)
 
 // A run-length bitmap may skip pixels (a jump, or a line or the whole picture ended early), and the
 // decoder leaves those as whatever memory held. Decoding into a picture cleared beforehand gives them
-// colour 0, as a fresh bitmap shows them; a picture too large for that is decoded as it comes.
-QImage Decode(QImageReader &reader)
+// colour 0, as a fresh bitmap shows them (the bitmap decoder fills a given picture of its size and kind,
+// and makes a new one otherwise); a picture too large for that is decoded as it comes.
+QImage DecodeBitmap(QImageReader &reader)
 {
     QImage picture;
     if (WithinAllocationLimit(reader)) {
@@ -86,12 +87,10 @@ SampledPicture SamplePictureFile(const QString &path, int editZoom)
     // The content decides how it is decoded: a known extension on a picture of another kind still reads.
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
-    QImage picture = Decode(reader);
+    const bool bitmap = head.startsWith("BM");
+    QImage picture = bitmap ? WithoutUnusedAlpha(DecodeBitmap(reader)) : reader.read();
     if (picture.isNull()) {
         return Refused(notValid);
-    }
-    if (head.startsWith("BM")) {
-        picture = WithoutUnusedAlpha(picture);
     }
     return {FileResult::done(), SamplePicture(picture, editZoom)};
 }
