@@ -10,6 +10,8 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 
 bool IsReadablePictureKind(const QString &extension)
@@ -20,6 +22,49 @@ bool IsReadablePictureKind(const QString &extension)
 SampledPicture Refused(const QString &message)
 {
     return {FileResult::failed(message), {}};
+}
+
+// Whether a picture of the size and kind the reader announces stays within the memory the decoder
+// itself would allocate.
+bool WithinAllocationLimit(const QImageReader &reader)
+{
+    const QSize size = reader.size();
+    const int bitsPerPixel = QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel();
+    const qint64 bytes = qint64(size.width()) * size.height() * bitsPerPixel / 8;
+    const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    return size.isValid() && bitsPerPixel > 0 && (limit == 0 || bytes <= limit);
+}
+
+// A run-length bitmap may skip pixels (a jump, or a line or the whole picture ended early), and the
+// decoder leaves those as whatever memory held. Decoding into a picture cleared beforehand gives them
+// colour 0, as a fresh bitmap shows them (the bitmap decoder fills a given picture of its size and kind,
+// and makes a new one otherwise); a picture too large for that is decoded as it comes.
+QImage DecodeBitmap(QImageReader &reader)
+{
+    QImage picture;
+    if (WithinAllocationLimit(reader)) {
+        picture = QImage(reader.size(), reader.imageFormat());
+        picture.fill(0);
+    }
+    return reader.read(&picture) ? picture : QImage();
+}
+
+// Programs that write 32-bit bitmaps often declare an alpha channel and leave it zero everywhere; viewers
+// show such a file opaque, and so it is read here: its colours alone decide.
+QImage WithoutUnusedAlpha(QImage picture)
+{
+    if (!picture.hasAlphaChannel()) {
+        return picture;
+    }
+    picture.convertTo(QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        if (std::any_of(line, line + picture.width(), [](QRgb pixel) { return qAlpha(pixel) != 0; })) {
+            return picture;
+        }
+    }
+    picture.reinterpretAsFormat(QImage::Format_RGB32);
+    return picture;
 }
 
 } // namespace
@@ -35,13 +80,15 @@ SampledPicture SamplePictureFile(const QString &path, int editZoom)
         return Refused(QStringLiteral("Cannot open file %1").arg(path));
     }
     const QString notValid = QStringLiteral("Bitmap image is not valid");
-    if (BitmapIsCutShort(file.peek(64), file.size())) {
+    const QByteArray head = file.peek(64);
+    if (BitmapIsCutShort(head, file.size())) {
         return Refused(notValid);
     }
     // The content decides how it is decoded: a known extension on a picture of another kind still reads.
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
-    const QImage picture = reader.read();
+    const bool bitmap = head.startsWith("BM");
+    QImage picture = bitmap ? WithoutUnusedAlpha(DecodeBitmap(reader)) : reader.read();
     if (picture.isNull()) {
         return Refused(notValid);
     }

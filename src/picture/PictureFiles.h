@@ -14,6 +14,7 @@
 // not be read: "Unknown picture file extension (.ext)" when the extension names no picture kind the
 // program reads, "Cannot open file PATH" when the file cannot be opened, "Bitmap image is not valid" when
 // its content cannot be decoded. A failure answers no surface, so the caller's picture stays as it was.
+// A bitmap whose alpha channel is zero everywhere is read opaque, as viewers show it.
 struct SampledPicture {
     FileResult result = FileResult::done();
     QImage surface;

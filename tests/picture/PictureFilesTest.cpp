@@ -12,6 +12,16 @@
 
 namespace {
 
+// Appends 32-bit fields as a bitmap file holds them, least significant byte first.
+void Append32(QByteArray &bytes, std::initializer_list<quint32> fields)
+{
+    for (quint32 field : fields) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes.append(static_cast<char>(field >> shift));
+        }
+    }
+}
+
 class PictureFilesTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
@@ -22,6 +32,14 @@ protected:
         const SampledPicture sampled = SamplePictureFile(path, editZoom);
         EXPECT_TRUE(sampled.result.ok()) << sampled.result.message().toStdString();
         return sampled.surface;
+    }
+
+    QString writeBytes(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return path;
     }
 
     QTemporaryDir dir;
@@ -85,6 +103,54 @@ TEST_F(PictureFilesTest, OnlyTheRedComponentDecidesAndOtherPictureKindsOpenAlike
     EXPECT_TRUE(IsWhite(surface, 2, 0));
     EXPECT_TRUE(IsBlack(surface, 3, 0));
     EXPECT_TRUE(IsWhite(surface, 4, 0));
+
+    // 32-bit bitmaps with an alpha channel: one whose alpha is never filled is opaque, as viewers show
+    // it; one with alpha in use shows its transparent pixel white.
+    const auto alphaBitmap = [this](const QString &name, QRgb left, QRgb right) {
+        const quint32 rowsAt = 14 + 124;
+        QByteArray bytes("BM");
+        Append32(bytes, {rowsAt + 8, 0, rowsAt});
+        Append32(bytes, {124, 2, 1, 1 | 32 << 16, 3, 8, 0, 0, 0, 0});      // bit fields
+        Append32(bytes, {0xFF0000, 0xFF00, 0xFF, 0xFF000000, 0x73524742}); // masks, sRGB
+        bytes.append(QByteArray(4 * 16, '\0'));                            // end points, gammas, no profile
+        Append32(bytes, {left, right});
+        return open(writeBytes(name, bytes), EditZoomOfItem(4));
+    };
+    const QImage unused =
+        alphaBitmap(QStringLiteral("unused.bmp"), qRgba(0, 0, 0, 0), qRgba(255, 255, 255, 0));
+    EXPECT_TRUE(IsBlack(unused, 0, 0));
+    EXPECT_TRUE(IsWhite(unused, 1, 0));
+    const QImage used = alphaBitmap(QStringLiteral("used.bmp"), qRgba(0, 0, 0, 0), qRgba(0, 0, 0, 255));
+    EXPECT_TRUE(IsWhite(used, 0, 0));
+    EXPECT_TRUE(IsBlack(used, 1, 0));
+}
+
+TEST_F(PictureFilesTest, PixelsARunLengthBitmapSkipsShowItsFirstColour)
+{
+    // 48 x 48, eight bits a pixel, colour 0 white and every other black. Coded from the bottom row: three
+    // pixels of colour 1, end of line, a jump of two columns and one row, two pixels of colour 1, end of
+    // the picture. Everything the codes skip is colour 0, never what memory held.
+    const QByteArray codes("\x03\x01\x00\x00\x00\x02\x02\x01\x02\x01\x00\x01", 12);
+    const quint32 rowsAt = 14 + 40 + 256 * 4;
+    QByteArray bytes("BM");
+    Append32(bytes, {rowsAt + static_cast<quint32>(codes.size()), 0, rowsAt});
+    // The info header: its size, width, height, one plane and 8 bits, run-length coding, the coded size,
+    // no resolution, 256 colours.
+    Append32(bytes, {40, 48, 48, 1 | 8 << 16, 1, static_cast<quint32>(codes.size()), 0, 0, 256, 0});
+    Append32(bytes, {0x00FFFFFF});
+    for (int colour = 1; colour < 256; ++colour) {
+        Append32(bytes, {0});
+    }
+    bytes.append(codes);
+    const QString path = writeBytes(QStringLiteral("runs.bmp"), bytes);
+
+    const QImage surface = open(path, EditZoomOfItem(4));
+    for (int x = 0; x < 48; ++x) {
+        for (int y = 0; y < 48; ++y) {
+            const bool coded = (y == 47 && x < 3) || (y == 45 && (x == 2 || x == 3));
+            ASSERT_EQ(IsBlack(surface, x, y), coded) << x << ", " << y;
+        }
+    }
 }
 
 TEST_F(PictureFilesTest, ASavedSurfaceIsAWindowsBitmapThatReopensAsTheSamePicture)
