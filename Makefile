@@ -17,7 +17,7 @@ build: deps
 # Builds the editor and opens it.
 run: deps
 	$(CONFIGURE) -B $(BUILD)
-	cmake --build $(BUILD) -j$(JOBS) --target velmora velmora-data
+	cmake --build $(BUILD) -j$(JOBS) --target velmora velmora-fonts
 	$(BUILD)/src/velmora
 
 # Builds everything and runs every test, plainly and under the address and undefined-behaviour sanitizers.
