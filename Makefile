@@ -17,7 +17,7 @@ build: deps
 # Builds the editor and opens it.
 run: deps
 	$(CONFIGURE) -B $(BUILD)
-	cmake --build $(BUILD) -j$(JOBS) --target velmora
+	cmake --build $(BUILD) -j$(JOBS) --target velmora velmora-fonts
 	$(BUILD)/src/velmora
 
 # Builds everything and runs every test, plainly and under the address and undefined-behaviour sanitizers.
@@ -44,7 +44,7 @@ package: build
 screenshots: deps
 	$(CONFIGURE) -B $(BUILD)
 	cmake --build $(BUILD) -j$(JOBS) --target velmora-screenshots velmora-data
-	$(BUILD)/tools/velmora-screenshots docs/images $(BUILD)/packaging/fonts
+	$(BUILD)/tools/velmora-screenshots docs/images $(BUILD)/share/velmora/fonts
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -71,7 +71,8 @@ TEST_F(ComposeCommand, DigitFilesSkipLettersAndAMissingFileFallsBackWithANote)
         }
     }
 
-    const ComposeRun fallback = Compose(dir.path(), {"--text", "9x0", "--source", "24 Pixel(KV)"});
+    const ComposeRun fallback =
+        Compose(dir.path(), {"--text", "9x0", "--source", "24 Pixel(KV)", "--font-dir", dir.path()});
     EXPECT_EQ(fallback.exitCode, 0);
     ASSERT_EQ(fallback.errorLines.size(), 1);
     EXPECT_TRUE(fallback.errorLines[0].contains("Number24.24")) << fallback.errorLines[0].toStdString();
