@@ -105,6 +105,30 @@ std::optional<std::vector<RouteRow>> CheckedRows(const QString &table)
     return std::move(checked.rows);
 }
 
+// Whether `out` is the file at `input`: the project written over the table or a picture it names would
+// destroy what it is built from.
+bool IsSameFile(const QString &out, const QString &input)
+{
+    const QString existing = QFileInfo(out).canonicalFilePath();
+    return !existing.isEmpty() && existing == QFileInfo(input).canonicalFilePath();
+}
+
+std::optional<QString> OverwrittenInput(const QString &out, const QString &table,
+                                        const std::vector<RouteRow> &rows)
+{
+    if (IsSameFile(out, table)) {
+        return QStringLiteral("'%1' is the table itself; name the output '.nkv'").arg(out);
+    }
+    for (const RouteRow &row : rows) {
+        if (!row.picturePath.isEmpty() && IsSameFile(out, row.picturePath)) {
+            return QStringLiteral("'%1' is the picture of row %2; name the output '.nkv'")
+                .arg(out)
+                .arg(row.row);
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int RunBuild(const QStringList &arguments)
@@ -137,6 +161,9 @@ int RunBuild(const QStringList &arguments)
     const std::optional<std::vector<RouteRow>> rows = CheckedRows(table);
     if (!rows) {
         return 1;
+    }
+    if (const auto problem = OverwrittenInput(out, table, *rows)) {
+        return FailCommand(command, *problem);
     }
 
     TextRequest folders;
