@@ -125,8 +125,8 @@ std::optional<TextChoice> FontOf(const RowFields &fields, QString &error)
     TextRequest probe;
     switch (ApplyTextChoice(choice, 96, probe)) {
     case TextChoiceProblem::UnknownSource:
-        error =
-            QStringLiteral("unknown font entry '%1' (a size selector entry, or 'other')").arg(choice.source);
+        error = QStringLiteral("unknown font entry '%1' (%2)")
+                    .arg(choice.source, UnknownSourceHint(choice.source));
         return std::nullopt;
     case TextChoiceProblem::OwnFontWithoutOther:
         error = QStringLiteral("face and size go with the font 'other'");

@@ -94,6 +94,7 @@ TEST(RouteRows, NamesEveryFaultyRowAndKeepsNoRows)
                    "2,,,,,20,,\n"
                    "2,,,,,,maybe,\n"
                    "2,,,,,,,Serif\n"
+                   "2,,10 X 15,,,,,\n"
                    ",,,,,,,x\n"
                    "1,,,,,,,\n"
                    "3,,,,,,,,\n"),
@@ -102,8 +103,9 @@ TEST(RouteRows, NamesEveryFaultyRowAndKeepsNoRows)
                      "5: unknown font entry '24(Ming)' (a size selector entry, or 'other')",
                      "6: x and y go together", "7: picture_size must be 16, 24, 32, 48 or default, not '20'",
                      "8: bold must be yes or no, not 'maybe'", "9: face and size go with the font 'other'",
-                     "10: board is needed", "11: board 1 appears again after other boards",
-                     "12: 9 fields, but the heading names 8 columns"}));
+                     "10: unknown font entry '10 X 15' (the entry is \"10 X 15 \", blanks included)",
+                     "11: board is needed", "12: board 1 appears again after other boards",
+                     "13: 9 fields, but the heading names 8 columns"}));
 
     QByteArray tooLong = "board\n";
     for (int frame = 0; frame < 501; ++frame) {
