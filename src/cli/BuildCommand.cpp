@@ -85,7 +85,7 @@ std::optional<std::vector<RouteRow>> CheckedRows(const QString &table)
 {
     QFile file(table);
     if (!file.open(QIODevice::ReadOnly)) {
-        FailCommand(command, QStringLiteral("cannot read the table '%1'").arg(table));
+        FailCommand(command, QStringLiteral("cannot read the table '%1': %2").arg(table, file.errorString()));
         return std::nullopt;
     }
     const CsvRecords read = ReadCsvRecords(file.readAll());
