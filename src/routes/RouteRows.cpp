@@ -13,6 +13,8 @@ namespace {
 constexpr int MaxBoard = 65535;
 constexpr int MaxTime = 255;
 constexpr int MaxPointSize = 1000;
+// The header packet counts a line's frames in one byte.
+constexpr int MaxLineFrames = 255;
 
 // The fields of one row by column name; columns the row does not reach read empty.
 class RowFields {
@@ -258,6 +260,24 @@ void CheckLineTimes(RouteRows &checked)
     }
 }
 
+// The download refuses a line of more frames than its header can count; the row that would be one too many
+// is named.
+void CheckLineLengths(RouteRows &checked)
+{
+    const std::vector<RouteRow> &rows = checked.rows;
+    int length = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        length = i > 0 && rows[i - 1].board == rows[i].board ? length + 1 : 1;
+        if (length == MaxLineFrames + 1) {
+            checked.problems.push_back(
+                {rows[i].row, QStringLiteral("board %1's line has more than %2 frames, which the download "
+                                             "cannot send")
+                                  .arg(rows[i].board)
+                                  .arg(MaxLineFrames)});
+        }
+    }
+}
+
 } // namespace
 
 QStringList RouteColumns()
@@ -332,6 +352,7 @@ RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString
         }
     }
     CheckLineTimes(checked);
+    CheckLineLengths(checked);
     if (!checked.problems.empty()) {
         checked.rows.clear();
     }

@@ -107,9 +107,20 @@ TEST(RouteRows, NamesEveryFaultyRowAndKeepsNoRows)
                      "11: board is needed", "12: board 1 appears again after other boards",
                      "13: 9 fields, but the heading names 8 columns"}));
 
+    // The download counts a line's frames in one byte.
+    QByteArray longLine = "board\n";
+    for (int frame = 0; frame < 257; ++frame) {
+        longLine += frame < 256 ? "1\n" : "2\n";
+    }
+    const RouteRows tooLongALine = CheckRouteTable(ReadCsvRecords(longLine).records, {});
+    ASSERT_EQ(tooLongALine.problems.size(), 1u);
+    EXPECT_EQ(tooLongALine.problems[0].row, 257);
+    EXPECT_EQ(tooLongALine.problems[0].what,
+              "board 1's line has more than 255 frames, which the download cannot send");
+
     QByteArray tooLong = "board\n";
     for (int frame = 0; frame < 501; ++frame) {
-        tooLong += "1\n";
+        tooLong += QByteArray::number(frame) + "\n";
     }
     const RouteRows overflowing = CheckRouteTable(ReadCsvRecords(tooLong).records, {});
     ASSERT_EQ(overflowing.problems.size(), 1u);
