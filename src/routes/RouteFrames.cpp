@@ -128,6 +128,7 @@ private:
         };
         const LitBox box = write(upload);
         if (box.empty) {
+            build_.warnings.push_back({route.row, QStringLiteral("the picture lights no dot")});
             return 0;
         }
         const DotCorner at{-box.left,
@@ -158,7 +159,13 @@ private:
             build_.problems.push_back({route.row, QStringLiteral("cannot read the font file %1").arg(path)});
             return;
         }
+        // A bitmap font file draws only its own characters: Latin text in a Chinese file stays dark.
         if (box.empty) {
+            if (!route.text.trimmed().isEmpty()) {
+                build_.warnings.push_back(
+                    {route.row,
+                     QStringLiteral("the text lights no dot: the font has none of its characters")});
+            }
             return;
         }
         const DotCorner at =

@@ -3,6 +3,7 @@
 #include "list/NewProject.h"
 #include "model/ProjectModel.h"
 #include "preview/PreviewEditor.h"
+#include "support/GeneratedFonts.h"
 #include "support/QtPrinters.h"
 #include "support/TwoTonePictures.h"
 #include "text/FaceSubstitutes.h"
@@ -149,12 +150,16 @@ TEST_F(RouteFrames, TextIsCentredAndAlignedBesideTheBadge)
 TEST_F(RouteFrames, CutsWhatDoesNotFitAndNamesWhatCannotBeRead)
 {
     TwoTonePicture(48, 48, [](int, int) { return true; }).save(dir.filePath("big.bmp"));
+    TwoTonePicture(16, 16, [](int, int) { return false; }).save(dir.filePath("blank.bmp"));
+    WriteFontFile(dir.path(), QStringLiteral("Number24.24"), DigitFontText(24));
     const RouteBuild built = build("board,text,font,picture,picture_size,x,y\n"
                                    "1,WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW,,,,,\n"
                                    "2,,,big.bmp,48,,\n"
                                    "3,A,,,,-2,20\n"
                                    "4,,,missing.png,,,\n"
-                                   "5,中,16(TS),,,,\n");
+                                   "5,中,16(TS),,,,\n"
+                                   "6,Depot,24 Pixel(KV),,,,\n"
+                                   "7,,,blank.bmp,,,\n");
     const auto lines = [](const std::vector<RouteProblem> &problems) {
         QStringList text;
         for (const RouteProblem &problem : problems) {
@@ -164,7 +169,9 @@ TEST_F(RouteFrames, CutsWhatDoesNotFitAndNamesWhatCannotBeRead)
     };
     EXPECT_EQ(lines(built.warnings),
               (QStringList{"2: the text is cut: 82 dots across", "3: the picture is cut: 24 dots down",
-                           "4: the text is cut: 2 dots across, 6 dots down"}))
+                           "4: the text is cut: 2 dots across, 6 dots down",
+                           "7: the text lights no dot: the font has none of its characters",
+                           "8: the picture lights no dot"}))
         << "beyond the composed window too";
     EXPECT_EQ(
         lines(built.problems),
