@@ -33,7 +33,7 @@ void AddOptions(QCommandLineParser &parser)
         "(the "
         "dot where the composed picture's top-left dot goes), picture (relative to the table's folder) and "
         "picture_size (16, 24, 32, 48, default). A row that cannot be built is reported as TABLE:ROW and "
-        "nothing is written; text or a picture cut at the sign's edges is a warning."));
+        "nothing is written; text or a picture cut at the sign's edges, or lighting no dot, is a warning."));
     parser.addPositionalArgument(QStringLiteral("TABLE"), QStringLiteral("The route table."));
     parser.addOption(
         {QStringLiteral("o"), QStringLiteral("The '.nkv' file to write."), QStringLiteral("OUT")});
