@@ -15,7 +15,7 @@ namespace {
 
 // Every subcommand of the command line; each lives in a file of its own in this folder.
 const CliCommand commands[] = {
-    {"help", "this overview", nullptr},
+    {"help", "this overview; 'help SUBCOMMAND' tells more about one", nullptr},
     {"compose", "a text composed as the editor's text upload does, '#' lit and '.' dark", RunCompose},
     {"info", "a project file's sign, module colours and frame list", RunInfo},
     {"dots", "one frame of a project file as text, '#' lit and '.' dark", RunDots},
@@ -86,7 +86,10 @@ int main(int argc, char **argv)
                      qPrintable(names.join(QStringLiteral(", "))));
         return 1;
     }
-    if (QStringList{"--help", "-h", "help"}.contains(arguments.first())) {
+    // "help SUBCOMMAND" is that subcommand's --help.
+    if (arguments.size() == 2 && arguments.first() == QLatin1String("help")) {
+        arguments = {arguments.last(), QStringLiteral("--help")};
+    } else if (QStringList{"--help", "-h", "help"}.contains(arguments.first())) {
         PrintOverview();
         return 0;
     }

@@ -167,6 +167,7 @@ TEST_F(CommandLine, EverySubcommandExplainsItselfOnStandardOutput)
     for (const char *help : {"--help", "-h", "help"}) {
         EXPECT_TRUE(run({help}).out.contains("convert")) << help;
     }
+    EXPECT_EQ(run({"help", "dots"}).out, run({"dots", "--help"}).out);
 }
 
 } // namespace
