@@ -226,7 +226,13 @@ std::optional<QHash<QString, int>> ColumnsOf(const QStringList &heading, QString
             continue;
         }
         if (!RouteColumns().contains(name)) {
-            error = QStringLiteral("unknown column '%1' (%2)").arg(heading[i], RouteColumns().join(", "));
+            // Spreadsheets set to some languages separate fields with semicolons or tabs.
+            const bool otherSeparator = name.contains(QLatin1Char(';')) || name.contains(QLatin1Char('\t'));
+            error =
+                otherSeparator
+                    ? QStringLiteral("unknown column '%1': the fields must be separated by commas")
+                          .arg(heading[i])
+                    : QStringLiteral("unknown column '%1' (%2)").arg(heading[i], RouteColumns().join(", "));
             return std::nullopt;
         }
         if (columns.contains(name)) {

@@ -75,6 +75,8 @@ TEST(RouteRows, NamesEveryFaultyRowAndKeepsNoRows)
     EXPECT_EQ(ProblemsOf("board,colour\n1,red\n"),
               QStringList{"1: unknown column 'colour' (board, time, text, font, face, size, bold, italic, "
                           "underline, align, x, y, picture, picture_size)"});
+    EXPECT_EQ(ProblemsOf("board;text\n1;A\n"),
+              QStringList{"1: unknown column 'board;text': the fields must be separated by commas"});
     EXPECT_EQ(ProblemsOf("text\nA\n"), QStringList{"1: the heading names no board column"});
     EXPECT_EQ(ProblemsOf("board,,text\n1,,A\n2,B,C\n"),
               QStringList{"3: a value in column 2, which the heading leaves unnamed"});
