@@ -66,13 +66,18 @@ int AlignedStart(int length, int low, int high, TextAlign align)
     return align == TextAlign::Right ? high - length : low + (room - length) / 2;
 }
 
+// How many of `length` dots from `start` fall outside the `size` dots from 0: never more than all of them.
+int DotsOutside(int start, int length, int size)
+{
+    const int visible = std::max(0, std::min(start + length, size) - std::max(start, 0));
+    return length - visible;
+}
+
 // How many lit columns and rows of the whole picture fall outside the sign when its box is placed at `at`.
 QString CutDescription(const ProjectModel &model, const LitBox &whole, DotCorner at)
 {
-    const int left = at.col + whole.left;
-    const int top = at.row + whole.top;
-    const int across = std::max(0, -left) + std::max(0, left + whole.width() - model.WidthDot);
-    const int down = std::max(0, -top) + std::max(0, top + whole.height() - model.HeightDot);
+    const int across = DotsOutside(at.col + whole.left, whole.width(), model.WidthDot);
+    const int down = DotsOutside(at.row + whole.top, whole.height(), model.HeightDot);
     QStringList parts;
     if (across > 0) {
         parts << QStringLiteral("%1 dots across").arg(across);

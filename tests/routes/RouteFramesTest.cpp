@@ -159,7 +159,8 @@ TEST_F(RouteFrames, CutsWhatDoesNotFitAndNamesWhatCannotBeRead)
                                    "4,,,missing.png,,,\n"
                                    "5,中,16(TS),,,,\n"
                                    "6,Depot,24 Pixel(KV),,,,\n"
-                                   "7,,,blank.bmp,,,\n");
+                                   "7,,,blank.bmp,,,\n"
+                                   "8,A,,,,1000,-200\n");
     const auto lines = [](const std::vector<RouteProblem> &problems) {
         QStringList text;
         for (const RouteProblem &problem : problems) {
@@ -171,7 +172,7 @@ TEST_F(RouteFrames, CutsWhatDoesNotFitAndNamesWhatCannotBeRead)
               (QStringList{"2: the text is cut: 82 dots across", "3: the picture is cut: 24 dots down",
                            "4: the text is cut: 2 dots across, 6 dots down",
                            "7: the text lights no dot: the font has none of its characters",
-                           "8: the picture lights no dot"}))
+                           "8: the picture lights no dot", "9: the text is cut: 5 dots across, 9 dots down"}))
         << "beyond the composed window too";
     EXPECT_EQ(
         lines(built.problems),
