@@ -339,18 +339,21 @@ RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString
         // row is faulty, so that a faulty row does not hide a board appearing again.
         QString ignored;
         const auto board = Bounded(fields, QStringLiteral("board"), std::nullopt, 0, MaxBoard, ignored);
-        if (board && board != previousBoard && endedBoards.contains(*board)) {
-            if (route) {
-                checked.problems.push_back(
-                    {row, QStringLiteral("board %1 appears again after other boards").arg(*board)});
-            }
-            continue;
-        }
+        // A board appearing again still ends the line before it, so that the board after it is judged
+        // by the table as it stands: in 1, 2, 1, 2 both the second 1 and the second 2 are named.
         if (board && board != previousBoard) {
+            const bool again = endedBoards.contains(*board);
             if (previousBoard) {
                 endedBoards.insert(*previousBoard);
             }
             previousBoard = board;
+            if (again) {
+                if (route) {
+                    checked.problems.push_back(
+                        {row, QStringLiteral("board %1 appears again after other boards").arg(*board)});
+                }
+                continue;
+            }
         }
         if (route) {
             route->row = row;

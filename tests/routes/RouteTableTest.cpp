@@ -84,6 +84,9 @@ TEST(RouteRows, NamesEveryFaultyRowAndKeepsNoRows)
     EXPECT_EQ(ProblemsOf("board,time\n1,0\n2,4\n2,0\n"),
               QStringList{"4: time must be from 1 to 255 in a line of several frames, which the download "
                           "cannot send with no time"});
+    EXPECT_EQ(ProblemsOf("board\n1\n2\n1\n2\n2\n"),
+              (QStringList{"4: board 1 appears again after other boards",
+                           "5: board 2 appears again after other boards"}));
     EXPECT_EQ(ProblemsOf("board,text\n1,\"two\nlines\"\n"),
               QStringList{"2: the text holds a line break; a frame's text is one line"});
     EXPECT_EQ(
