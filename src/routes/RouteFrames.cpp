@@ -78,12 +78,15 @@ QString CutDescription(const ProjectModel &model, const LitBox &whole, DotCorner
 {
     const int across = DotsOutside(at.col + whole.left, whole.width(), model.WidthDot);
     const int down = DotsOutside(at.row + whole.top, whole.height(), model.HeightDot);
+    // A box that reaches the edge of the largest window was cut there too: more is cut than it shows.
+    const QString more = QStringLiteral(" or more");
     QStringList parts;
     if (across > 0) {
-        parts << QStringLiteral("%1 dots across").arg(across);
+        parts
+            << QStringLiteral("%1 dots%2 across").arg(across).arg(whole.right >= MaxWidthDot - 1 ? more : "");
     }
     if (down > 0) {
-        parts << QStringLiteral("%1 dots down").arg(down);
+        parts << QStringLiteral("%1 dots%2 down").arg(down).arg(whole.bottom >= MaxHeightDot - 1 ? more : "");
     }
     return parts.join(QStringLiteral(", "));
 }

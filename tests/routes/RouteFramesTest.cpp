@@ -48,9 +48,9 @@ protected:
         ApplyStartupProject(*model);
     }
 
-    RouteBuild build(const char *table)
+    RouteBuild build(const QByteArray &table)
     {
-        const RouteRows checked = CheckRouteTable(ReadCsvRecords(QByteArray(table)).records, dir.path());
+        const RouteRows checked = CheckRouteTable(ReadCsvRecords(table).records, dir.path());
         EXPECT_TRUE(checked.problems.empty()) << checked.problems.front().what.toStdString();
         return BuildRouteFrames(*model, checked.rows, {dir.path(), {}, 96});
     }
@@ -160,7 +160,9 @@ TEST_F(RouteFrames, CutsWhatDoesNotFitAndNamesWhatCannotBeRead)
                                    "5,中,16(TS),,,,\n"
                                    "6,Depot,24 Pixel(KV),,,,\n"
                                    "7,,,blank.bmp,,,\n"
-                                   "8,A,,,,1000,-200\n");
+                                   "8,A,,,,1000,-200\n"
+                                   "9," +
+                                   QByteArray(300, 'W') + ",,,,,\n");
     const auto lines = [](const std::vector<RouteProblem> &problems) {
         QStringList text;
         for (const RouteProblem &problem : problems) {
@@ -172,7 +174,8 @@ TEST_F(RouteFrames, CutsWhatDoesNotFitAndNamesWhatCannotBeRead)
               (QStringList{"2: the text is cut: 82 dots across", "3: the picture is cut: 24 dots down",
                            "4: the text is cut: 2 dots across, 6 dots down",
                            "7: the text lights no dot: the font has none of its characters",
-                           "8: the picture lights no dot", "9: the text is cut: 5 dots across, 9 dots down"}))
+                           "8: the picture lights no dot", "9: the text is cut: 5 dots across, 9 dots down",
+                           "10: the text is cut: 832 dots or more across"}))
         << "beyond the composed window too";
     EXPECT_EQ(
         lines(built.problems),
