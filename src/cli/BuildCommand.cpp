@@ -33,7 +33,7 @@ void AddOptions(QCommandLineParser &parser)
         "(the "
         "dot where the composed picture's top-left dot goes), picture (relative to the table's folder) and "
         "picture_size (16, 24, 32, 48, default). A row that cannot be built is reported as TABLE:ROW and "
-        "nothing is written; text or a picture cut at the sign's edges is a warning."));
+        "nothing is written; text or a picture cut at the sign's edges, or lighting no dot, is a warning."));
     parser.addPositionalArgument(QStringLiteral("TABLE"), QStringLiteral("The route table."));
     parser.addOption(
         {QStringLiteral("o"), QStringLiteral("The '.nkv' file to write."), QStringLiteral("OUT")});
@@ -85,7 +85,7 @@ std::optional<std::vector<RouteRow>> CheckedRows(const QString &table)
 {
     QFile file(table);
     if (!file.open(QIODevice::ReadOnly)) {
-        FailCommand(command, QStringLiteral("cannot read the table '%1'").arg(table));
+        FailCommand(command, QStringLiteral("cannot read the table '%1': %2").arg(table, file.errorString()));
         return std::nullopt;
     }
     const CsvRecords read = ReadCsvRecords(file.readAll());
@@ -103,6 +103,30 @@ std::optional<std::vector<RouteRow>> CheckedRows(const QString &table)
         return std::nullopt;
     }
     return std::move(checked.rows);
+}
+
+// Whether `out` is the file at `input`: the project written over the table or a picture it names would
+// destroy what it is built from.
+bool IsSameFile(const QString &out, const QString &input)
+{
+    const QString existing = QFileInfo(out).canonicalFilePath();
+    return !existing.isEmpty() && existing == QFileInfo(input).canonicalFilePath();
+}
+
+std::optional<QString> OverwrittenInput(const QString &out, const QString &table,
+                                        const std::vector<RouteRow> &rows)
+{
+    if (IsSameFile(out, table)) {
+        return QStringLiteral("'%1' is the table itself; name the output '.nkv'").arg(out);
+    }
+    for (const RouteRow &row : rows) {
+        if (!row.picturePath.isEmpty() && IsSameFile(out, row.picturePath)) {
+            return QStringLiteral("'%1' is the picture of row %2; name the output '.nkv'")
+                .arg(out)
+                .arg(row.row);
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -137,6 +161,9 @@ int RunBuild(const QStringList &arguments)
     const std::optional<std::vector<RouteRow>> rows = CheckedRows(table);
     if (!rows) {
         return 1;
+    }
+    if (const auto problem = OverwrittenInput(out, table, *rows)) {
+        return FailCommand(command, *problem);
     }
 
     TextRequest folders;

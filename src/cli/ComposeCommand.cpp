@@ -76,8 +76,8 @@ std::optional<TextRequest> RequestOf(const QCommandLineParser &parser, QString &
     TextRequest request;
     switch (ApplyTextChoice(choice, *dpi, request)) {
     case TextChoiceProblem::UnknownSource:
-        error = QStringLiteral("unknown --source '%1' (a size selector entry, or 'other'; see --help)")
-                    .arg(choice.source);
+        error = QStringLiteral("unknown --source '%1' (%2; see --help)")
+                    .arg(choice.source, UnknownSourceHint(choice.source));
         return std::nullopt;
     case TextChoiceProblem::OwnFontWithoutOther:
         error = QStringLiteral("--face and --size go with --source other");

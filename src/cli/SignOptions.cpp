@@ -17,9 +17,12 @@ const QString colors = QStringLiteral("colors");
 QList<QCommandLineOption> SignSetupOptions()
 {
     return {
-        {type, QStringLiteral("The LED Type: %1.").arg(LedTypeCaptions().join(", ")), QStringLiteral("TYPE"),
-         LedTypeCaptions().constFirst()},
-        {number, QStringLiteral("The LED Number, 1 to 16."), QStringLiteral("N"), QStringLiteral("8")},
+        {type,
+         QStringLiteral("The LED Type: %1 (default %2).")
+             .arg(LedTypeCaptions().join(", "), LedTypeCaptions().constFirst()),
+         QStringLiteral("TYPE"), LedTypeCaptions().constFirst()},
+        {number, QStringLiteral("The LED Number, 1 to 16 (default 8)."), QStringLiteral("N"),
+         QStringLiteral("8")},
         {colors,
          QStringLiteral(
              "Colour codes of the modules from the left, comma-separated: 0 Yellow, 1 Red, 2 Green, "

@@ -15,7 +15,7 @@ namespace {
 
 // Every subcommand of the command line; each lives in a file of its own in this folder.
 const CliCommand commands[] = {
-    {"help", "this overview", nullptr},
+    {"help", "this overview; 'help SUBCOMMAND' tells more about one", nullptr},
     {"compose", "a text composed as the editor's text upload does, '#' lit and '.' dark", RunCompose},
     {"info", "a project file's sign, module colours and frame list", RunInfo},
     {"dots", "one frame of a project file as text, '#' lit and '.' dark", RunDots},
@@ -54,13 +54,13 @@ std::vector<char *> WithoutPlatformChoice(int argc, char **argv)
     return kept;
 }
 
-void PrintOverview(std::FILE *out)
+void PrintOverview()
 {
-    std::fprintf(out, "usage: velmora-cli SUBCOMMAND [OPTIONS]\n\nsubcommands:\n");
+    std::printf("usage: velmora-cli SUBCOMMAND [OPTIONS]\n\nsubcommands:\n");
     for (const CliCommand &command : commands) {
-        std::fprintf(out, "  %-10s %s\n", command.name, command.summary);
+        std::printf("  %-10s %s\n", command.name, command.summary);
     }
-    std::fprintf(out, "\n'velmora-cli SUBCOMMAND --help' tells more about each.\n");
+    std::printf("\n'velmora-cli SUBCOMMAND --help' tells more about each.\n");
 }
 
 } // namespace
@@ -75,10 +75,23 @@ int main(int argc, char **argv)
     QGuiApplication app(keptCount, kept.data());
     QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();
-    if (arguments.isEmpty() || arguments.first() == QLatin1String("--help") ||
-        arguments.first() == QLatin1String("help")) {
-        PrintOverview(arguments.isEmpty() ? stderr : stdout);
-        return arguments.isEmpty() ? 1 : 0;
+    if (arguments.isEmpty()) {
+        QStringList names;
+        for (const CliCommand &command : commands) {
+            if (command.run) {
+                names << QLatin1String(command.name);
+            }
+        }
+        std::fprintf(stderr, "velmora-cli: a subcommand is needed: %s (see velmora-cli --help)\n",
+                     qPrintable(names.join(QStringLiteral(", "))));
+        return 1;
+    }
+    // "help SUBCOMMAND" is that subcommand's --help.
+    if (arguments.size() == 2 && arguments.first() == QLatin1String("help")) {
+        arguments = {arguments.last(), QStringLiteral("--help")};
+    } else if (QStringList{"--help", "-h", "help"}.contains(arguments.first())) {
+        PrintOverview();
+        return 0;
     }
     const QString name = arguments.takeFirst();
     for (const CliCommand &command : commands) {

@@ -106,7 +106,8 @@ CsvRecords ReadCsvRecords(const QByteArray &bytes)
     QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
         CsvRecords invalid;
-        invalid.error = QStringLiteral("the table is not UTF-8 text");
+        invalid.error =
+            QStringLiteral("the table is not UTF-8 text; save it from the spreadsheet as CSV UTF-8");
         invalid.errorRow = 1;
         return invalid;
     }

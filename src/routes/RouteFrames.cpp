@@ -66,19 +66,27 @@ int AlignedStart(int length, int low, int high, TextAlign align)
     return align == TextAlign::Right ? high - length : low + (room - length) / 2;
 }
 
+// How many of `length` dots from `start` fall outside the `size` dots from 0: never more than all of them.
+int DotsOutside(int start, int length, int size)
+{
+    const int visible = std::max(0, std::min(start + length, size) - std::max(start, 0));
+    return length - visible;
+}
+
 // How many lit columns and rows of the whole picture fall outside the sign when its box is placed at `at`.
 QString CutDescription(const ProjectModel &model, const LitBox &whole, DotCorner at)
 {
-    const int left = at.col + whole.left;
-    const int top = at.row + whole.top;
-    const int across = std::max(0, -left) + std::max(0, left + whole.width() - model.WidthDot);
-    const int down = std::max(0, -top) + std::max(0, top + whole.height() - model.HeightDot);
+    const int across = DotsOutside(at.col + whole.left, whole.width(), model.WidthDot);
+    const int down = DotsOutside(at.row + whole.top, whole.height(), model.HeightDot);
+    // A box that reaches the edge of the largest window was cut there too: more is cut than it shows.
+    const QString more = QStringLiteral(" or more");
     QStringList parts;
     if (across > 0) {
-        parts << QStringLiteral("%1 dots across").arg(across);
+        parts
+            << QStringLiteral("%1 dots%2 across").arg(across).arg(whole.right >= MaxWidthDot - 1 ? more : "");
     }
     if (down > 0) {
-        parts << QStringLiteral("%1 dots down").arg(down);
+        parts << QStringLiteral("%1 dots%2 down").arg(down).arg(whole.bottom >= MaxHeightDot - 1 ? more : "");
     }
     return parts.join(QStringLiteral(", "));
 }
@@ -128,6 +136,7 @@ private:
         };
         const LitBox box = write(upload);
         if (box.empty) {
+            build_.warnings.push_back({route.row, QStringLiteral("the picture lights no dot")});
             return 0;
         }
         const DotCorner at{-box.left,
@@ -158,7 +167,13 @@ private:
             build_.problems.push_back({route.row, QStringLiteral("cannot read the font file %1").arg(path)});
             return;
         }
+        // A bitmap font file draws only its own characters: Latin text in a Chinese file stays dark.
         if (box.empty) {
+            if (!route.text.trimmed().isEmpty()) {
+                build_.warnings.push_back(
+                    {route.row,
+                     QStringLiteral("the text lights no dot: the font has none of its characters")});
+            }
             return;
         }
         const DotCorner at =

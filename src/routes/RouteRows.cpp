@@ -13,6 +13,8 @@ namespace {
 constexpr int MaxBoard = 65535;
 constexpr int MaxTime = 255;
 constexpr int MaxPointSize = 1000;
+// The header packet counts a line's frames in one byte.
+constexpr int MaxLineFrames = 255;
 
 // The fields of one row by column name; columns the row does not reach read empty.
 class RowFields {
@@ -125,8 +127,8 @@ std::optional<TextChoice> FontOf(const RowFields &fields, QString &error)
     TextRequest probe;
     switch (ApplyTextChoice(choice, 96, probe)) {
     case TextChoiceProblem::UnknownSource:
-        error =
-            QStringLiteral("unknown font entry '%1' (a size selector entry, or 'other')").arg(choice.source);
+        error = QStringLiteral("unknown font entry '%1' (%2)")
+                    .arg(choice.source, UnknownSourceHint(choice.source));
         return std::nullopt;
     case TextChoiceProblem::OwnFontWithoutOther:
         error = QStringLiteral("face and size go with the font 'other'");
@@ -224,7 +226,13 @@ std::optional<QHash<QString, int>> ColumnsOf(const QStringList &heading, QString
             continue;
         }
         if (!RouteColumns().contains(name)) {
-            error = QStringLiteral("unknown column '%1' (%2)").arg(heading[i], RouteColumns().join(", "));
+            // Spreadsheets set to some languages separate fields with semicolons or tabs.
+            const bool otherSeparator = name.contains(QLatin1Char(';')) || name.contains(QLatin1Char('\t'));
+            error =
+                otherSeparator
+                    ? QStringLiteral("unknown column '%1': the fields must be separated by commas")
+                          .arg(heading[i])
+                    : QStringLiteral("unknown column '%1' (%2)").arg(heading[i], RouteColumns().join(", "));
             return std::nullopt;
         }
         if (columns.contains(name)) {
@@ -254,6 +262,24 @@ void CheckLineTimes(RouteRows &checked)
                  QStringLiteral("time must be from 1 to %1 in a line of several frames, which the "
                                 "download cannot send with no time")
                      .arg(MaxTime)});
+        }
+    }
+}
+
+// The download refuses a line of more frames than its header can count; the row that would be one too many
+// is named.
+void CheckLineLengths(RouteRows &checked)
+{
+    const std::vector<RouteRow> &rows = checked.rows;
+    int length = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        length = i > 0 && rows[i - 1].board == rows[i].board ? length + 1 : 1;
+        if (length == MaxLineFrames + 1) {
+            checked.problems.push_back(
+                {rows[i].row, QStringLiteral("board %1's line has more than %2 frames, which the download "
+                                             "cannot send")
+                                  .arg(rows[i].board)
+                                  .arg(MaxLineFrames)});
         }
     }
 }
@@ -313,18 +339,21 @@ RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString
         // row is faulty, so that a faulty row does not hide a board appearing again.
         QString ignored;
         const auto board = Bounded(fields, QStringLiteral("board"), std::nullopt, 0, MaxBoard, ignored);
-        if (board && board != previousBoard && endedBoards.contains(*board)) {
-            if (route) {
-                checked.problems.push_back(
-                    {row, QStringLiteral("board %1 appears again after other boards").arg(*board)});
-            }
-            continue;
-        }
+        // A board appearing again still ends the line before it, so that the board after it is judged
+        // by the table as it stands: in 1, 2, 1, 2 both the second 1 and the second 2 are named.
         if (board && board != previousBoard) {
+            const bool again = endedBoards.contains(*board);
             if (previousBoard) {
                 endedBoards.insert(*previousBoard);
             }
             previousBoard = board;
+            if (again) {
+                if (route) {
+                    checked.problems.push_back(
+                        {row, QStringLiteral("board %1 appears again after other boards").arg(*board)});
+                }
+                continue;
+            }
         }
         if (route) {
             route->row = row;
@@ -332,6 +361,7 @@ RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString
         }
     }
     CheckLineTimes(checked);
+    CheckLineLengths(checked);
     if (!checked.problems.empty()) {
         checked.rows.clear();
     }

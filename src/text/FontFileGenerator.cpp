@@ -72,8 +72,13 @@ FileResult WriteFile(const QString &path, const QByteArray &bytes)
 QString FaceProblem(const FontFaces &faces)
 {
     for (const QString &family : {faces.ming, faces.kai}) {
-        if (!IsFace(CrispFace(family, 24), family)) {
+        const QRawFont face = CrispFace(family, 24);
+        if (!IsFace(face, family)) {
             return QStringLiteral("no installed face '%1'").arg(family);
+        }
+        // A face without Chinese characters would leave every glyph of the files dark.
+        if (GlyphIndexOf(face, U'中') == 0) {
+            return QStringLiteral("the face '%1' has no Chinese characters (no 中)").arg(family);
         }
     }
     const QRawFont digits = CrispFace(faces.digits, 32, true);

@@ -58,5 +58,6 @@ QByteArray Big5FontFileBytes(const FontFileEntry &entry, const QByteArray &recor
 QByteArray DigitFontFileText(const std::vector<GlyphDots> &digits);
 
 // Writes the seven files into `dir` (made when missing), each through a temporary file that takes its
-// name only when complete. Fails, writing nothing, when a face is not installed or lacks a digit.
+// name only when complete. Fails, writing nothing, when a face is not installed, a Chinese face lacks
+// Chinese characters or the digit face a digit.
 FileResult WriteFontFiles(const QString &dir, const FontFaces &faces);

@@ -24,6 +24,33 @@ std::optional<ScriptOption> OptionOfSource(const QString &source)
     return std::nullopt;
 }
 
+namespace {
+
+std::optional<QString> EntryAlikeInBlanks(const QString &source)
+{
+    QStringList entries = ChineseSizeEntries() + EnglishSelectorEntries() + NumberSizeEntries();
+    for (const FontFileEntry &file : FontFiles()) {
+        entries << QString::fromUtf8(file.label);
+    }
+    const QString simplified = source.simplified();
+    for (const QString &entry : entries) {
+        if (entry != source && entry.simplified() == simplified) {
+            return entry;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString UnknownSourceHint(const QString &source)
+{
+    if (const auto entry = EntryAlikeInBlanks(source)) {
+        return QStringLiteral("the entry is \"%1\", blanks included").arg(*entry);
+    }
+    return QStringLiteral("a size selector entry, or 'other'");
+}
+
 TextChoiceProblem ApplyTextChoice(const TextChoice &choice, int dpi, TextRequest &request)
 {
     const QString source = choice.source.isEmpty() ? EnglishSelectorEntries().first() : choice.source;

@@ -19,6 +19,10 @@ QString OtherSource();
 // selector holds. Entries are matched exactly, blanks included.
 std::optional<ScriptOption> OptionOfSource(const QString &source);
 
+// What a source no selector holds should have been: the entry it differs from only in its blanks (how many
+// stand together, and at the ends), so that "5 X 7" is told the entry is "5  X  7"; else what a source is.
+QString UnknownSourceHint(const QString &source);
+
 struct TextChoice {
     QString source;    // a selector entry or OtherSource(); empty: the start-up entry "5  X  7"
     QString face;      // under "Other": the face; empty keeps the option's face

@@ -77,6 +77,19 @@ TEST_F(BuildCommand, AFaultyRowLeavesTheOutputAsItWas)
     EXPECT_EQ(RunCli({"build", "faulty.csv", "-o", "x.nkv", "--like", "old.nkv", "--number", "2"}, dir.path())
                   .exitCode,
               1);
+
+    // A project written over the table, or over a picture the table names, would destroy its source.
+    write("badge.bmp", "picture");
+    write("sound.csv", "board,picture\n1,\n2,badge.bmp\n");
+    for (const char *out : {"sound.csv", "./badge.bmp"}) {
+        const CliRun over = RunCli({"build", "sound.csv", "-o", out}, dir.path());
+        EXPECT_EQ(over.exitCode, 1);
+        EXPECT_EQ(over.errLines().size(), 1) << over.err.toStdString();
+        EXPECT_TRUE(over.err.contains("name the output '.nkv'")) << over.err.toStdString();
+    }
+    QFile table(path("sound.csv"));
+    ASSERT_TRUE(table.open(QIODevice::ReadOnly));
+    EXPECT_EQ(table.readAll(), "board,picture\n1,\n2,badge.bmp\n");
 }
 
 TEST_F(BuildCommand, TheDocumentedExampleBuildsWithoutCuts)

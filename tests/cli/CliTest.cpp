@@ -1,6 +1,6 @@
-#include "preview/MatrixRenderer.h"
 #include "io/ProjectFiles.h"
 #include "io/ProjectTransfer.h"
+#include "preview/MatrixRenderer.h"
 #include "support/ProjectFileSamples.h"
 #include "support/QtPrinters.h"
 
@@ -116,12 +116,14 @@ TEST_F(CommandLine, FailuresExitWithOneLineOnStandardError)
         {"render", path("two.kvf"), "--frame", "1", "-o", path("x.jpg")},
         {"convert", path("two.kvf"), path("copy.kvf")},
         {"convert", path("two.kvf")},
+        {},
+        {"bogus"},
     };
     for (const QStringList &arguments : failures) {
         const CliRun failed = run(arguments);
         EXPECT_EQ(failed.exitCode, 1) << arguments.join(' ').toStdString();
         EXPECT_EQ(failed.out, "");
-        EXPECT_TRUE(failed.err.startsWith("velmora-cli ")) << failed.err.toStdString();
+        EXPECT_TRUE(failed.err.startsWith("velmora-cli")) << failed.err.toStdString();
         EXPECT_EQ(failed.err.count('\n'), 1) << failed.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(path("copy.kvf")));
@@ -162,7 +164,10 @@ TEST_F(CommandLine, EverySubcommandExplainsItselfOnStandardOutput)
         EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: velmora-cli %1 ").arg(command)))
             << help.out.toStdString();
     }
-    EXPECT_TRUE(run({"--help"}).out.contains("convert"));
+    for (const char *help : {"--help", "-h", "help"}) {
+        EXPECT_TRUE(run({help}).out.contains("convert")) << help;
+    }
+    EXPECT_EQ(run({"help", "dots"}).out, run({"dots", "--help"}).out);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "list/NewProject.h"
 #include "model/ProjectModel.h"
 #include "preview/PreviewEditor.h"
+#include "support/GeneratedFonts.h"
 #include "support/QtPrinters.h"
 #include "support/TwoTonePictures.h"
 #include "text/FaceSubstitutes.h"
@@ -47,9 +48,9 @@ protected:
         ApplyStartupProject(*model);
     }
 
-    RouteBuild build(const char *table)
+    RouteBuild build(const QByteArray &table)
     {
-        const RouteRows checked = CheckRouteTable(ReadCsvRecords(QByteArray(table)).records, dir.path());
+        const RouteRows checked = CheckRouteTable(ReadCsvRecords(table).records, dir.path());
         EXPECT_TRUE(checked.problems.empty()) << checked.problems.front().what.toStdString();
         return BuildRouteFrames(*model, checked.rows, {dir.path(), {}, 96});
     }
@@ -149,12 +150,19 @@ TEST_F(RouteFrames, TextIsCentredAndAlignedBesideTheBadge)
 TEST_F(RouteFrames, CutsWhatDoesNotFitAndNamesWhatCannotBeRead)
 {
     TwoTonePicture(48, 48, [](int, int) { return true; }).save(dir.filePath("big.bmp"));
+    TwoTonePicture(16, 16, [](int, int) { return false; }).save(dir.filePath("blank.bmp"));
+    WriteFontFile(dir.path(), QStringLiteral("Number24.24"), DigitFontText(24));
     const RouteBuild built = build("board,text,font,picture,picture_size,x,y\n"
                                    "1,WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW,,,,,\n"
                                    "2,,,big.bmp,48,,\n"
                                    "3,A,,,,-2,20\n"
                                    "4,,,missing.png,,,\n"
-                                   "5,中,16(TS),,,,\n");
+                                   "5,中,16(TS),,,,\n"
+                                   "6,Depot,24 Pixel(KV),,,,\n"
+                                   "7,,,blank.bmp,,,\n"
+                                   "8,A,,,,1000,-200\n"
+                                   "9," +
+                                   QByteArray(300, 'W') + ",,,,,\n");
     const auto lines = [](const std::vector<RouteProblem> &problems) {
         QStringList text;
         for (const RouteProblem &problem : problems) {
@@ -164,7 +172,10 @@ TEST_F(RouteFrames, CutsWhatDoesNotFitAndNamesWhatCannotBeRead)
     };
     EXPECT_EQ(lines(built.warnings),
               (QStringList{"2: the text is cut: 82 dots across", "3: the picture is cut: 24 dots down",
-                           "4: the text is cut: 2 dots across, 6 dots down"}))
+                           "4: the text is cut: 2 dots across, 6 dots down",
+                           "7: the text lights no dot: the font has none of its characters",
+                           "8: the picture lights no dot", "9: the text is cut: 5 dots across, 9 dots down",
+                           "10: the text is cut: 832 dots or more across"}))
         << "beyond the composed window too";
     EXPECT_EQ(
         lines(built.problems),

@@ -75,6 +75,8 @@ TEST(RouteRows, NamesEveryFaultyRowAndKeepsNoRows)
     EXPECT_EQ(ProblemsOf("board,colour\n1,red\n"),
               QStringList{"1: unknown column 'colour' (board, time, text, font, face, size, bold, italic, "
                           "underline, align, x, y, picture, picture_size)"});
+    EXPECT_EQ(ProblemsOf("board;text\n1;A\n"),
+              QStringList{"1: unknown column 'board;text': the fields must be separated by commas"});
     EXPECT_EQ(ProblemsOf("text\nA\n"), QStringList{"1: the heading names no board column"});
     EXPECT_EQ(ProblemsOf("board,,text\n1,,A\n2,B,C\n"),
               QStringList{"3: a value in column 2, which the heading leaves unnamed"});
@@ -82,6 +84,9 @@ TEST(RouteRows, NamesEveryFaultyRowAndKeepsNoRows)
     EXPECT_EQ(ProblemsOf("board,time\n1,0\n2,4\n2,0\n"),
               QStringList{"4: time must be from 1 to 255 in a line of several frames, which the download "
                           "cannot send with no time"});
+    EXPECT_EQ(ProblemsOf("board\n1\n2\n1\n2\n2\n"),
+              (QStringList{"4: board 1 appears again after other boards",
+                           "5: board 2 appears again after other boards"}));
     EXPECT_EQ(ProblemsOf("board,text\n1,\"two\nlines\"\n"),
               QStringList{"2: the text holds a line break; a frame's text is one line"});
     EXPECT_EQ(
@@ -94,6 +99,7 @@ TEST(RouteRows, NamesEveryFaultyRowAndKeepsNoRows)
                    "2,,,,,20,,\n"
                    "2,,,,,,maybe,\n"
                    "2,,,,,,,Serif\n"
+                   "2,,10 X 15,,,,,\n"
                    ",,,,,,,x\n"
                    "1,,,,,,,\n"
                    "3,,,,,,,,\n"),
@@ -102,12 +108,24 @@ TEST(RouteRows, NamesEveryFaultyRowAndKeepsNoRows)
                      "5: unknown font entry '24(Ming)' (a size selector entry, or 'other')",
                      "6: x and y go together", "7: picture_size must be 16, 24, 32, 48 or default, not '20'",
                      "8: bold must be yes or no, not 'maybe'", "9: face and size go with the font 'other'",
-                     "10: board is needed", "11: board 1 appears again after other boards",
-                     "12: 9 fields, but the heading names 8 columns"}));
+                     "10: unknown font entry '10 X 15' (the entry is \"10 X 15 \", blanks included)",
+                     "11: board is needed", "12: board 1 appears again after other boards",
+                     "13: 9 fields, but the heading names 8 columns"}));
+
+    // The download counts a line's frames in one byte.
+    QByteArray longLine = "board\n";
+    for (int frame = 0; frame < 257; ++frame) {
+        longLine += frame < 256 ? "1\n" : "2\n";
+    }
+    const RouteRows tooLongALine = CheckRouteTable(ReadCsvRecords(longLine).records, {});
+    ASSERT_EQ(tooLongALine.problems.size(), 1u);
+    EXPECT_EQ(tooLongALine.problems[0].row, 257);
+    EXPECT_EQ(tooLongALine.problems[0].what,
+              "board 1's line has more than 255 frames, which the download cannot send");
 
     QByteArray tooLong = "board\n";
     for (int frame = 0; frame < 501; ++frame) {
-        tooLong += "1\n";
+        tooLong += QByteArray::number(frame) + "\n";
     }
     const RouteRows overflowing = CheckRouteTable(ReadCsvRecords(tooLong).records, {});
     ASSERT_EQ(overflowing.problems.size(), 1u);
