@@ -3,6 +3,9 @@
 # from the overview itself, so a new one joins without a change here.
 #   cmake -DCLI=path/to/velmora-cli -DOUT=file -P SubcommandManSections.cmake
 
+# A script run with -P sets no policies of its own: quoted texts compared below stay texts.
+cmake_policy(VERSION 3.25)
+
 set(ENV{QT_QPA_PLATFORM} offscreen)
 
 function(help_of arguments result)
