@@ -40,7 +40,11 @@ protected:
                 arrivingStatus << shown.statusText(0);
             }
         };
-        port.sign.onLine = [this](const ReceivedLine &line) { shown.lineArrived(line, 0); };
+        const auto keep = port.sign.onLine;
+        port.sign.onLine = [this, keep](const ReceivedLine &line) {
+            keep(line);
+            shown.lineArrived(line, 0);
+        };
         const DownloadPlan plan = PlanDownload(model, DownloadVariant::Full, 0);
         ASSERT_TRUE(plan.refusal.isEmpty());
         VirtualPace pace;
@@ -76,7 +80,7 @@ TEST_F(ShownSignTest, ShowsEveryReceivedFrameAsTheEditorDrawsIt)
 
     // A colour the sign was not told of is drawn yellow: the same dots, another rim.
     ShownSign yellow({});
-    yellow.lineArrived(port.sign.lines().back(), 0);
+    yellow.lineArrived(port.lines.back(), 0);
     EXPECT_NE(yellow.picture(0), shown.picture(0));
     EXPECT_EQ(yellow.picture(0).size(), shown.picture(0).size());
 }
