@@ -1,7 +1,8 @@
+#include "support/GeneratedFonts.h"
 #include "text/BitmapFontFile.h"
 #include "text/DigitFontFile.h"
-#include "support/GeneratedFonts.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -120,6 +121,14 @@ TEST_F(DigitFileReaderTest, ValuesMissingAtTheEndOrAfterABadTokenAreDark)
     ExpectDigit(badFile, 6, 24, 384);
     ExpectDigit(badFile, 7, 24, 100);
     ExpectDigit(badFile, 8, 24, 0);
+
+    // A "file" without a blank that never ends (here a device of zero bytes) ends at its first character.
+    const QString endless = dir.filePath(QStringLiteral("Number24.24"));
+    ASSERT_TRUE(QFile::remove(endless));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), endless));
+    DigitFontFile endlessFile;
+    ASSERT_TRUE(endlessFile.open(dir.path(), Entry(FontSelector::Number, "24 Pixel(KV)")));
+    ExpectDigit(endlessFile, 0, 24, 0);
 }
 
 } // namespace
