@@ -58,8 +58,8 @@ bool DigitFontFile::open(const FontFolders &folders, const FontFileEntry &entry)
 {
     entry_ = &entry;
     lit_.clear();
-    QFile file(folders.pathOf(entry.fileName));
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!OpenFontFile(file, folders.pathOf(entry.fileName))) {
         return false;
     }
     const std::size_t wanted = static_cast<std::size_t>(digitCount * entry.valuesPerGlyph());
