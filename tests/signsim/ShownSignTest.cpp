@@ -99,4 +99,28 @@ TEST_F(ShownSignTest, TheChosenLineAlternatesItsFramesByTheirTimes)
     EXPECT_EQ(shown.statusText(chosenAt + 3000), "Board 1  frame 3/3  3 s");
 }
 
+// Headers for ever new boards, each announcing a long line, are not all held: the lines in longest go.
+TEST(ShownSignMemoryTest, HoldsLinesOnlyUpToItsBoundLettingTheOldestGo)
+{
+    ShownSign sign({});
+    ReceivedLine line;
+    line.height = 8;
+    line.width = 24;
+    line.moduleWidth = 24;
+    line.frameCount = 1;
+    line.dotBytes.resize(ShownSign::MaxHeldBytes / 4);
+    for (int board = 1; board <= 6; ++board) {
+        line.board = board;
+        sign.lineArrived(line, 0);
+    }
+    EXPECT_EQ(sign.boards(), (std::vector<int>{4, 5, 6}));
+    // A board sent again is in newest: the oldest other one goes.
+    line.board = 4;
+    sign.lineArrived(line, 0);
+    line.board = 7;
+    sign.lineArrived(line, 0);
+    EXPECT_EQ(sign.boards(), (std::vector<int>{4, 6, 7}));
+    EXPECT_EQ(sign.chosenBoard(), 7);
+}
+
 } // namespace
