@@ -88,7 +88,7 @@ std::optional<std::vector<RouteRow>> CheckedRows(const QString &table)
         FailCommand(command, QStringLiteral("cannot read the table '%1': %2").arg(table, file.errorString()));
         return std::nullopt;
     }
-    const CsvRecords read = ReadCsvRecords(file.readAll());
+    const CsvRecords read = ReadCsvFile(file);
     if (!read.error.isEmpty()) {
         PrintRowLines(table, {{read.errorRow, read.error}}, {});
         return std::nullopt;

@@ -75,8 +75,9 @@ SampledPicture SamplePictureFile(const QString &path, int editZoom)
     if (!IsReadablePictureKind(extension)) {
         return Refused(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
     }
+    // Only a regular file is opened: a pipe or a device would block the opening or never end.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         return Refused(QStringLiteral("Cannot open file %1").arg(path));
     }
     const QString notValid = QStringLiteral("Bitmap image is not valid");

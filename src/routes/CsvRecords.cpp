@@ -116,3 +116,16 @@ CsvRecords ReadCsvRecords(const QByteArray &bytes)
     }
     return CsvScanner(text).scan();
 }
+
+CsvRecords ReadCsvFile(QIODevice &device)
+{
+    const QByteArray bytes = device.read(MaxCsvBytes + 1);
+    if (bytes.size() > MaxCsvBytes) {
+        CsvRecords tooLarge;
+        tooLarge.error = QStringLiteral("the table is larger than %1 MB; a route table is far smaller")
+                             .arg(MaxCsvBytes >> 20);
+        tooLarge.errorRow = 1;
+        return tooLarge;
+    }
+    return ReadCsvRecords(bytes);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -18,3 +19,10 @@ struct CsvRecords {
 };
 
 CsvRecords ReadCsvRecords(const QByteArray &bytes);
+
+// The largest table read: far more than 500 rows of any sensible route table, and a bound on what a
+// wrong file (a disc image, a device that never ends) can make the reader hold.
+constexpr qint64 MaxCsvBytes = qint64{16} << 20;
+
+// Reads an open table of at most MaxCsvBytes; a longer one is refused at row 1 without being read on.
+CsvRecords ReadCsvFile(QIODevice &device);

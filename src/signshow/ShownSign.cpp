@@ -33,6 +33,12 @@ int FrameOfLatestPacket(const ReceivedLine &line)
     return 0;
 }
 
+// What a held line takes: its dot bytes, its packets' marks and its times.
+std::size_t HeldBytesOf(const ReceivedLine &line)
+{
+    return sizeof line + line.dotBytes.size() + line.arrived.size() / 8 + line.times.size() * sizeof(int);
+}
+
 } // namespace
 
 ShownSign::ShownSign(std::vector<int> colorCodes) : colorCodes_(std::move(colorCodes)) {}
@@ -48,7 +54,19 @@ void ShownSign::packetArrived(const ReceivedLine *line)
 void ShownSign::lineArrived(const ReceivedLine &line, qint64 nowMs)
 {
     arriving_ = nullptr;
+    if (const auto held = lines_.find(line.board); held != lines_.end()) {
+        heldBytes_ -= HeldBytesOf(held->second);
+        arrivals_.remove(line.board);
+    }
     lines_.insert_or_assign(line.board, line);
+    heldBytes_ += HeldBytesOf(line);
+    arrivals_.push_back(line.board);
+    while (heldBytes_ > MaxHeldBytes && arrivals_.size() > 1) {
+        const auto oldest = lines_.find(arrivals_.front());
+        heldBytes_ -= HeldBytesOf(oldest->second);
+        lines_.erase(oldest);
+        arrivals_.pop_front();
+    }
     choose(line.board, nowMs);
 }
 

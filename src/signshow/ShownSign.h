@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 
+#include <list>
 #include <map>
 #include <optional>
 #include <vector>
@@ -16,8 +17,12 @@
 // and a line while it arrives, the frame its latest packet filled. The picture is the editor's own: the
 // received dots go into a project model with the sign's modules and colours and are drawn by the
 // preview's renderer. Times are the caller's milliseconds, so tests step through a line without waiting.
+// The lines held take at most MaxHeldBytes (several times the largest project's dots): beyond that the
+// lines in longest are let go, so a stream of headers for ever new boards cannot fill the memory.
 class ShownSign {
 public:
+    static constexpr std::size_t MaxHeldBytes = std::size_t{64} << 20;
+
     // Module colour codes from the left (as `velmora-cli new --colors` takes them); modules not named are
     // yellow.
     explicit ShownSign(std::vector<int> colorCodes);
@@ -53,6 +58,9 @@ private:
 
     std::vector<int> colorCodes_;
     std::map<int, ReceivedLine> lines_;
+    // The boards held, the one in longest first, and the bytes their lines take.
+    std::list<int> arrivals_;
+    std::size_t heldBytes_ = 0;
     std::optional<int> chosen_;
     std::optional<LinePlayback> playback_;
     qint64 playingSince_ = 0;

@@ -1,6 +1,7 @@
 #include "signsim/ReceivedSign.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -180,9 +181,9 @@ void ReceivedSign::finishLine()
         return;
     }
     receiving_ = false;
-    lines_.push_back(std::move(current_));
-    current_ = ReceivedLine();
+    const ReceivedLine finished = std::exchange(current_, ReceivedLine());
+    ++linesReceived_;
     if (onLine) {
-        onLine(lines_.back());
+        onLine(finished);
     }
 }

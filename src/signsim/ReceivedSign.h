@@ -67,14 +67,16 @@ public:
     // in (none for the end packet and for packets outside a line). A line's last packet comes before the
     // line itself.
     std::function<void(const ReceivedPacket &packet, const ReceivedLine *line)> onPacket;
-    // A line that is over: all its packets arrived, or a new header or the end packet came first.
+    // A line that is over: all its packets arrived, or a new header or the end packet came first. The sign
+    // keeps no line once it has been reported: a stream of headers must not pile up their dots.
     std::function<void(const ReceivedLine &line)> onLine;
     // The end packet.
     std::function<void()> onEnd;
 
     void receive(const std::uint8_t *bytes, std::size_t count);
 
-    const std::vector<ReceivedLine> &lines() const { return lines_; }
+    // How many lines have been reported.
+    int linesReceived() const { return linesReceived_; }
     // The line being received, filling in packet by packet; none between lines.
     const ReceivedLine *currentLine() const { return receiving_ ? &current_ : nullptr; }
     // Bytes that began no packet.
@@ -90,7 +92,7 @@ private:
 
     SignConfig config_;
     std::vector<std::uint8_t> pending_;
-    std::vector<ReceivedLine> lines_;
+    int linesReceived_ = 0;
     ReceivedLine current_;
     bool receiving_ = false;
     // 1-based index of the last data packet filed in the current line.

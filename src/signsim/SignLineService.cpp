@@ -58,15 +58,17 @@ SignLineService::SignLineService(std::unique_ptr<SignSerialLine> line, SignConfi
         }
     };
     sign_.onLine = [this](const ReceivedLine &received) {
-        const int index = static_cast<int>(sign_.lines().size());
+        const int index = sign_.linesReceived();
         Say(QStringLiteral("line %1: board %2, %3 frame(s), %4 of %5 packets")
                 .arg(index)
                 .arg(received.board)
                 .arg(received.frameCount)
                 .arg(received.arrivedPackets())
                 .arg(received.expectedPackets));
-        if (!options_.outFolder.isEmpty() && !WriteReceivedLine(options_.outFolder, index, received)) {
-            Complain(QStringLiteral("cannot write line %1 into %2").arg(index).arg(options_.outFolder));
+        if (!options_.outFolder.isEmpty()) {
+            if (const auto problem = WriteReceivedLine(options_.outFolder, index, received)) {
+                Complain(*problem);
+            }
         }
         if (onLine) {
             onLine(received);

@@ -15,6 +15,9 @@
 
 namespace {
 
+// The widest sign there is; a line's dots are counted in an int.
+constexpr int LargestSignWidth = 1024;
+
 int Fail(const QString &message)
 {
     std::fprintf(stderr, "velmora-signsim: %s\n", qPrintable(message));
@@ -113,8 +116,10 @@ int main(int argc, char **argv)
     }
     if (parser.isSet(width)) {
         config.width = parser.value(width).toInt(&ok);
-        if (!ok || config.width < 1 || config.width % config.moduleWidth != 0) {
-            return Fail(QStringLiteral("--width must be a whole number of modules"));
+        if (!ok || config.width < 1 || config.width > LargestSignWidth ||
+            config.width % config.moduleWidth != 0) {
+            return Fail(QStringLiteral("--width must be a whole number of modules, at most %1 dots")
+                            .arg(LargestSignWidth));
         }
     }
     ReplyFaults faults;

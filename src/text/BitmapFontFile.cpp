@@ -11,8 +11,7 @@ constexpr int largestRecordBytes = GlyphDots::MaxWidth * GlyphDots::MaxWidth / 8
 bool BitmapFontFile::open(const FontFolders &folders, const FontFileEntry &entry)
 {
     entry_ = &entry;
-    file_.setFileName(folders.pathOf(entry.fileName));
-    return file_.open(QIODevice::ReadOnly);
+    return OpenFontFile(file_, folders.pathOf(entry.fileName));
 }
 
 GlyphDots BitmapFontFile::glyph(int n)

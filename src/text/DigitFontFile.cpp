@@ -13,36 +13,41 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-// Reads the next white-space-separated token; an empty token means the end of the file.
-QByteArray NextToken(QFile &file)
+// Reads the next white-space-separated value and answers whether it is above 0, or nothing at the end of
+// the file or for a token that is not a decimal integer. The token is judged as it is read and never
+// held, and reading stops at its first wrong character: a value of any length, or a file without a
+// blank in it (a binary file, a device that never ends), costs no memory.
+std::optional<bool> NextValueIsAboveZero(QFile &file)
 {
-    QByteArray token;
     char c = 0;
-    while (file.getChar(&c)) {
-        if (!IsBlank(c)) {
-            token.append(c);
-        } else if (!token.isEmpty()) {
+    do {
+        if (!file.getChar(&c)) {
+            return std::nullopt;
+        }
+    } while (IsBlank(c));
+    const bool negative = c == '-';
+    bool digits = false;
+    bool nonZero = false;
+    if (c == '-' || c == '+') {
+        if (!file.getChar(&c)) {
+            return std::nullopt;
+        }
+    }
+    for (;;) {
+        if (IsBlank(c)) {
+            break;
+        }
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        digits = true;
+        nonZero = nonZero || c != '0';
+        if (!file.getChar(&c)) {
             break;
         }
     }
-    return token;
-}
-
-// Whether a decimal integer token is above 0, without converting it, so that no value is too long to
-// read; no value for a token that is not a decimal integer.
-std::optional<bool> IsAboveZero(const QByteArray &token)
-{
-    const bool negative = token.startsWith('-');
-    const qsizetype first = (negative || token.startsWith('+')) ? 1 : 0;
-    if (first == token.size()) {
+    if (!digits) {
         return std::nullopt;
-    }
-    bool nonZero = false;
-    for (qsizetype i = first; i < token.size(); ++i) {
-        if (token[i] < '0' || token[i] > '9') {
-            return std::nullopt;
-        }
-        nonZero = nonZero || token[i] != '0';
     }
     return nonZero && !negative;
 }
@@ -53,13 +58,13 @@ bool DigitFontFile::open(const FontFolders &folders, const FontFileEntry &entry)
 {
     entry_ = &entry;
     lit_.clear();
-    QFile file(folders.pathOf(entry.fileName));
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!OpenFontFile(file, folders.pathOf(entry.fileName))) {
         return false;
     }
     const std::size_t wanted = static_cast<std::size_t>(digitCount * entry.valuesPerGlyph());
     while (lit_.size() < wanted) {
-        const std::optional<bool> lit = IsAboveZero(NextToken(file));
+        const std::optional<bool> lit = NextValueIsAboveZero(file);
         if (!lit) {
             break;
         }

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <array>
 #include <limits>
@@ -30,8 +31,8 @@ const std::array<FontFileEntry, 7> fontFiles = {{
 // Only opening is tried, nothing is read: a file that opens is offered.
 bool CanOpenForReading(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly);
+    QFile file;
+    return OpenFontFile(file, path);
 }
 
 QStringList SelectorEntries(QStringList fixedEntries, FontSelector selector, const FontFolders &folders)
@@ -45,6 +46,12 @@ QStringList SelectorEntries(QStringList fixedEntries, FontSelector selector, con
 }
 
 } // namespace
+
+bool OpenFontFile(QFile &file, const QString &path)
+{
+    file.setFileName(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+}
 
 std::int64_t FontFileEntry::recordOffset(int n) const
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -62,6 +63,10 @@ struct FontFolders {
     QString workDir;
     QString installed;
 };
+
+// Opens a font file for reading. Only a regular file counts: a pipe or a device under a font's name would
+// block the opening (and the editor's start with it) or never end.
+bool OpenFontFile(QFile &file, const QString &path);
 
 // The installed data folder of the font files beside a program in `programDir`: <prefix>/share/velmora/fonts
 // for a program in <prefix>/bin.

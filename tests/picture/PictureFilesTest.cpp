@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Appends 32-bit fields as a bitmap file holds them, least significant byte first.
@@ -179,6 +181,10 @@ TEST_F(PictureFilesTest, AFileThatCannotBeReadIsNamedByItsKindOfFault)
 {
     const QString missing = dir.filePath(QStringLiteral("missing.bmp"));
     EXPECT_EQ(SamplePictureFile(missing, 12).result.message(), QStringLiteral("Cannot open file ") + missing);
+    // A pipe under a picture's name would block the opening until something writes to it.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.bmp"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(SamplePictureFile(pipe, 12).result.message(), QStringLiteral("Cannot open file ") + pipe);
 
     const QString text = dir.filePath(QStringLiteral("notes.txt"));
     EXPECT_EQ(SamplePictureFile(text, 12).result.message(),

@@ -2,6 +2,8 @@
 #include "routes/RouteRows.h"
 #include "support/QtPrinters.h"
 
+#include <QBuffer>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,6 +42,14 @@ TEST(CsvRecords, ReadsWhatSpreadsheetsWrite)
     EXPECT_EQ(unclosed.errorRow, 3);
     EXPECT_EQ(ReadCsvRecords("a\n\"b\"c\n").errorRow, 2);
     EXPECT_EQ(ReadCsvRecords("a\n\xFF\xFE\n").errorRow, 1);
+
+    // A file far larger than any table (or a device without end) is refused, not held.
+    QByteArray huge(MaxCsvBytes + 1, 'a');
+    QBuffer device(&huge);
+    ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+    const CsvRecords tooLarge = ReadCsvFile(device);
+    EXPECT_EQ(tooLarge.error, "the table is larger than 16 MB; a route table is far smaller");
+    EXPECT_TRUE(tooLarge.records.empty());
 }
 
 TEST(RouteRows, TakesColumnsInAnyOrderWithTheirDefaults)

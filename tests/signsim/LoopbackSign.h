@@ -7,6 +7,7 @@
 #include <QByteArray>
 
 #include <algorithm>
+#include <vector>
 
 // The serial layer wired straight to the simulator's sign: what the downloader writes is what the sign
 // receives, and the sign's replies are what the downloader reads.
@@ -19,6 +20,7 @@ public:
                 replies += *reply;
             }
         };
+        sign.onLine = [this](const ReceivedLine &line) { lines.push_back(line); };
     }
     int open(int) override { return 0; }
     int setup(int, int, int) override { return 0; }
@@ -43,6 +45,8 @@ public:
     int close(int) override { return 0; }
 
     ReceivedSign sign;
+    // Every line the sign reported, in order.
+    std::vector<ReceivedLine> lines;
     QByteArray replies;
     int packets = 0;
 };

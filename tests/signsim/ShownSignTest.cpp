@@ -40,7 +40,11 @@ protected:
                 arrivingStatus << shown.statusText(0);
             }
         };
-        port.sign.onLine = [this](const ReceivedLine &line) { shown.lineArrived(line, 0); };
+        const auto keep = port.sign.onLine;
+        port.sign.onLine = [this, keep](const ReceivedLine &line) {
+            keep(line);
+            shown.lineArrived(line, 0);
+        };
         const DownloadPlan plan = PlanDownload(model, DownloadVariant::Full, 0);
         ASSERT_TRUE(plan.refusal.isEmpty());
         VirtualPace pace;
@@ -76,7 +80,7 @@ TEST_F(ShownSignTest, ShowsEveryReceivedFrameAsTheEditorDrawsIt)
 
     // A colour the sign was not told of is drawn yellow: the same dots, another rim.
     ShownSign yellow({});
-    yellow.lineArrived(port.sign.lines().back(), 0);
+    yellow.lineArrived(port.lines.back(), 0);
     EXPECT_NE(yellow.picture(0), shown.picture(0));
     EXPECT_EQ(yellow.picture(0).size(), shown.picture(0).size());
 }
@@ -93,6 +97,30 @@ TEST_F(ShownSignTest, TheChosenLineAlternatesItsFramesByTheirTimes)
     }
     EXPECT_EQ(shown.msUntilChange(chosenAt + 1500), 1500);
     EXPECT_EQ(shown.statusText(chosenAt + 3000), "Board 1  frame 3/3  3 s");
+}
+
+// Headers for ever new boards, each announcing a long line, are not all held: the lines in longest go.
+TEST(ShownSignMemoryTest, HoldsLinesOnlyUpToItsBoundLettingTheOldestGo)
+{
+    ShownSign sign({});
+    ReceivedLine line;
+    line.height = 8;
+    line.width = 24;
+    line.moduleWidth = 24;
+    line.frameCount = 1;
+    line.dotBytes.resize(ShownSign::MaxHeldBytes / 4);
+    for (int board = 1; board <= 6; ++board) {
+        line.board = board;
+        sign.lineArrived(line, 0);
+    }
+    EXPECT_EQ(sign.boards(), (std::vector<int>{4, 5, 6}));
+    // A board sent again is in newest: the oldest other one goes.
+    line.board = 4;
+    sign.lineArrived(line, 0);
+    line.board = 7;
+    sign.lineArrived(line, 0);
+    EXPECT_EQ(sign.boards(), (std::vector<int>{4, 6, 7}));
+    EXPECT_EQ(sign.chosenBoard(), 7);
 }
 
 } // namespace

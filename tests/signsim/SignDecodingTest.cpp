@@ -1,9 +1,13 @@
 #include "signsim/LoopbackSign.h"
+#include "signsim/ReceivedLineFiles.h"
 
 #include "download/DownloadProtocol.h"
 #include "download/ScriptedSign.h"
 #include "lines/FrameLines.h"
 #include "support/ProjectFileSamples.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -62,8 +66,8 @@ TEST(SignDecodingTest, TheSignReceivesEveryLineDotForDot)
         LoopbackSign port({model.LedWidthDot, false});
         VirtualPace pace;
         ASSERT_EQ(RunDownload(model, plan, DownloadVariant::Full, port, 1, pace), DownloadOutcome::Done);
-        ASSERT_EQ(port.sign.lines().size(), plan.lines.size());
-        ExpectSignHolds(model, port.sign.lines(), 1);
+        ASSERT_EQ(port.lines.size(), plan.lines.size());
+        ExpectSignHolds(model, port.lines, 1);
         ++downloads;
     }
 }
@@ -91,10 +95,10 @@ TEST(SignDecodingTest, SingleLinePacketsAreFiledPastTheirOneByteNumber)
     LoopbackSign port({24, true}, faults);
     VirtualPace pace;
     ASSERT_EQ(RunDownload(model, plan, DownloadVariant::SingleLine, port, 1, pace), DownloadOutcome::Done);
-    ASSERT_EQ(port.sign.lines().size(), 1u);
-    EXPECT_EQ(port.sign.lines()[0].expectedPackets, 270);
+    ASSERT_EQ(port.lines.size(), 1u);
+    EXPECT_EQ(port.lines[0].expectedPackets, 270);
     EXPECT_EQ(port.packets, 1 + 270 + 3 + 1);
-    ExpectSignHolds(model, port.sign.lines(), 1);
+    ExpectSignHolds(model, port.lines, 1);
 }
 
 TEST(SignDecodingTest, ASignOverTwoHundredFiftyFiveDotsWideNeedsToKnowItsWidth)
@@ -116,8 +120,40 @@ TEST(SignDecodingTest, ASignOverTwoHundredFiftyFiveDotsWideNeedsToKnowItsWidth)
               DownloadOutcome::NotAnswered);
     LoopbackSign knowing({32, false, 512});
     ASSERT_EQ(RunDownload(model, plan, DownloadVariant::Full, knowing, 1, pace), DownloadOutcome::Done);
-    ASSERT_EQ(knowing.sign.lines().size(), 1u);
-    ExpectSignHolds(model, knowing.sign.lines(), 1);
+    ASSERT_EQ(knowing.lines.size(), 1u);
+    ExpectSignHolds(model, knowing.lines, 1);
+}
+
+// A header alone can announce 255 frames of a sign 1024 dots wide: its picture is drawn at fewer pixels a
+// dot, or not at all, rather than asking for gigabytes.
+TEST(SignDecodingTest, ALineTooLargeForFourPixelsADotIsDrawnSmallerOrNotAtAll)
+{
+    const auto headerOnly = [](SignConfig config, int frames) {
+        std::vector<std::uint8_t> header = {'H', 248, static_cast<std::uint8_t>(config.width & 0xFF),
+                                            0,   7,   static_cast<std::uint8_t>(frames)};
+        header.insert(header.end(), static_cast<std::size_t>(frames), 1);
+        header.push_back(0xFE);
+        header.push_back('E');
+        header.insert(header.end(), 34, 0xAA);
+        header.push_back(0xFE);
+        LoopbackSign port(config);
+        port.sign.receive(header.data(), header.size());
+        EXPECT_EQ(port.sign.linesReceived(), 1);
+        return port.lines.at(0);
+    };
+    const ReceivedLine twenty = headerOnly({24, false, 240}, 20);
+    EXPECT_EQ(ReceivedLinePicture(twenty).size(), QSize(240 * 2, 20 * (248 + 2) * 2));
+    const ReceivedLine widest = headerOnly({32, false, 1024}, 66);
+    EXPECT_TRUE(ReceivedLinePicture(widest).isNull());
+    QTemporaryDir folder;
+    EXPECT_EQ(WriteReceivedLine(folder.path(), 1, widest),
+              "line 1's 66 frame(s) of 1024 x 248 dots are too many to draw; only line-001.txt is written");
+    // Every frame's rows are written, each dot a '?' for the packet that never came.
+    qint64 textSize = ReceivedLineHeaderText(widest).size();
+    for (int frame = 1; frame <= 66; ++frame) {
+        textSize += QStringLiteral("frame %1\n").arg(frame).size() + 248 * (1024 + 1);
+    }
+    EXPECT_EQ(QFileInfo(folder.filePath(QStringLiteral("line-001.txt"))).size(), textSize);
 }
 
 } // namespace

@@ -1,7 +1,8 @@
+#include "support/GeneratedFonts.h"
 #include "text/BitmapFontFile.h"
 #include "text/DigitFontFile.h"
-#include "support/GeneratedFonts.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -120,6 +121,12 @@ TEST_F(DigitFileReaderTest, ValuesMissingAtTheEndOrAfterABadTokenAreDark)
     ExpectDigit(badFile, 6, 24, 384);
     ExpectDigit(badFile, 7, 24, 100);
     ExpectDigit(badFile, 8, 24, 0);
+
+    // A device under the font's name (here one of endless zero bytes) is no font file: it is not read.
+    const QString endless = dir.filePath(QStringLiteral("Number24.24"));
+    ASSERT_TRUE(QFile::remove(endless));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), endless));
+    EXPECT_FALSE(DigitFontFile().open(dir.path(), Entry(FontSelector::Number, "24 Pixel(KV)")));
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 void CreateFile(const QString &dir, const QString &name)
@@ -44,10 +46,12 @@ TEST(FontSelectorEntriesTest, NamesAreMatchedExactlyAndOnlyFilesThatOpenCount)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    CreateFile(dir.path(), QStringLiteral("ts-16.15"));        // other case: another file on this platform
+    CreateFile(dir.path(), QStringLiteral("ts-16.15")); // other case: another file on this platform
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("TS2416.BIN"))); // a folder cannot be read
     CreateFile(dir.path(), QStringLiteral("STDFONT.24K"));
     CreateFile(dir.path(), QStringLiteral("Number32.32"));
+    // A pipe would block the opening until something writes to it: only regular files are tried.
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("KCCHIN24.F00"))).constData(), 0600), 0);
     EXPECT_EQ(ChineseSelectorEntries(dir.path()), chineseSizes + QStringList({"24(楷書)"}));
     EXPECT_EQ(NumberSelectorEntries(dir.path()), numberSizes + QStringList({"32 Pixel(KV)"}));
 }
