@@ -35,6 +35,7 @@ class TfmNote;
 class TfmSecond;
 class TfmStart;
 enum class DownloadVariant;
+enum class ListStep;
 
 // The dialogs the main window shows; created after it, in the start-up order.
 struct DialogForms {
@@ -182,7 +183,8 @@ private:
     bool editTime(int row);
     // Shows the list's cells and its selected cell as the model holds them.
     void showFrameList();
-    void finishListChange(ListOutcome outcome, bool repaint);
+    // Runs a list operation as one undoable step and shows its result.
+    void runListChange(ListStep step, bool repaint);
 
     void btnAddClick();
     void btnInsertClick();

@@ -101,6 +101,8 @@ bool TFmVelmora::FileSave1Execute()
 
 void TFmVelmora::Button1Click()
 {
+    // A stroke held on the preview ends here: the file dialog takes its release.
+    closeFrameStep();
     const auto choice = chooseProjectToRead();
     if (!choice) {
         return;

@@ -73,6 +73,8 @@ bool TFmVelmora::eventFilter(QObject *watched, QEvent *event)
 void TFmVelmora::StringGridSelectCell(int column, int row)
 {
     setFocusedCellHighlight(row <= model_.FrameCount);
+    // The arrows can change the current frame under a held stroke: what it drew so far is one step.
+    closeFrameStep();
     history_.openStep(StepShape::Cells);
     const CellEdit edit = EditSelectedCell(model_, column, row);
     bool refused = false;
@@ -140,8 +142,12 @@ void TFmVelmora::showFrameList()
     }
 }
 
-void TFmVelmora::finishListChange(ListOutcome outcome, bool repaint)
+void TFmVelmora::runListChange(ListStep step, bool repaint)
 {
+    // Keys can work the list while a button is still held on the preview: the stroke's step so far is
+    // finished first, so the list change is a step of its own (the stroke goes on as a new step).
+    closeFrameStep();
+    const ListOutcome outcome = RunListStep(model_, history_, step);
     if (outcome == ListOutcome::TooManyFrames) {
         prompts_.showMessage(TooManyFramesMessage());
         return;
@@ -160,17 +166,17 @@ void TFmVelmora::btnAddClick()
 {
     // Appending to an emptied list brings back a frame that is selected and shown.
     const bool wasEmpty = model_.FrameCount < 1;
-    finishListChange(RunListStep(model_, history_, ListStep::NewFrame), wasEmpty);
+    runListChange(ListStep::NewFrame, wasEmpty);
 }
 
 void TFmVelmora::btnInsertClick()
 {
-    finishListChange(RunListStep(model_, history_, ListStep::InsertFrame), true);
+    runListChange(ListStep::InsertFrame, true);
 }
 
 void TFmVelmora::btnDelectClick()
 {
-    finishListChange(RunListStep(model_, history_, ListStep::DeleteFrame), true);
+    runListChange(ListStep::DeleteFrame, true);
 }
 
 void TFmVelmora::btnCopyClick()
@@ -180,10 +186,10 @@ void TFmVelmora::btnCopyClick()
 
 void TFmVelmora::btnCutClick()
 {
-    finishListChange(RunListStep(model_, history_, ListStep::CutFrame), true);
+    runListChange(ListStep::CutFrame, true);
 }
 
 void TFmVelmora::btnPostClick()
 {
-    finishListChange(RunListStep(model_, history_, ListStep::PasteFrame), true);
+    runListChange(ListStep::PasteFrame, true);
 }

@@ -22,7 +22,9 @@ namespace {
 
 // While a line plays, a press on the watched control stops it. That press and the moves and release that
 // follow it are swallowed, so the click that stops playing neither draws, stamps nor edits a cell; moves
-// are swallowed while playing too, so a picture being placed never paints over the played frame.
+// are swallowed while playing too, so a picture being placed never paints over the played frame. A
+// button pressed before playing began is still released to the control: its gesture ends, so its undo
+// step is finished rather than left open to swallow the edits that follow.
 class ClickStopsPlaying : public QObject {
 public:
     ClickStopsPlaying(const LinePlayer &player, std::function<void()> stop, QWidget &watched)
@@ -41,12 +43,18 @@ protected:
                 swallowing_ = true;
                 stop_();
             }
+            if (!swallowing_) {
+                passedButtons_ |= static_cast<QMouseEvent *>(event)->button();
+            }
             return swallowing_;
         case QEvent::MouseMove:
             return swallowing_ || player_.isPlaying();
         case QEvent::MouseButtonRelease: {
-            const bool swallow = swallowing_ || player_.isPlaying();
-            if (static_cast<QMouseEvent *>(event)->buttons() == Qt::NoButton) {
+            const auto *release = static_cast<QMouseEvent *>(event);
+            const bool pressedBefore = passedButtons_.testFlag(release->button());
+            passedButtons_ &= ~Qt::MouseButtons(release->button());
+            const bool swallow = !pressedBefore && (swallowing_ || player_.isPlaying());
+            if (release->buttons() == Qt::NoButton) {
                 swallowing_ = false;
             }
             return swallow;
@@ -60,6 +68,7 @@ private:
     const LinePlayer &player_;
     std::function<void()> stop_;
     bool swallowing_ = false;
+    Qt::MouseButtons passedButtons_;
 };
 
 } // namespace

@@ -135,6 +135,20 @@ TEST_F(Play, F5AClickOrACommandStopsPlayingWithoutActingButZoomKeepsIt)
     window().Pen1->trigger();
     EXPECT_FALSE(window().Play1->isChecked());
     EXPECT_EQ(status(), "");
+
+    // A stroke held while F5 starts playing ends with its release: one finished step, undone alone.
+    window().Pen1->trigger();
+    QTest::mousePress(window().BusImage, Qt::LeftButton, {}, dotCentre(12, 5));
+    pressKey(Qt::Key_F5);
+    QTest::mouseRelease(window().BusImage, Qt::LeftButton, {}, dotCentre(12, 5));
+    EXPECT_TRUE(window().Undo1->isEnabled());
+    pressKey(Qt::Key_Escape);
+    QTest::mouseClick(window().btnAdd, Qt::LeftButton);
+    window().Undo1->trigger();
+    EXPECT_EQ(project().FrameCount, 5);
+    window().Undo1->trigger();
+    EXPECT_EQ(project().FrameCount, 5);
+    EXPECT_EQ(project().FrameDots.at(2, 12, 5), 0);
 }
 
 } // namespace

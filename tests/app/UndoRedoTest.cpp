@@ -98,3 +98,25 @@ TEST_F(UndoRedo, AFocusedTextFieldKeepsItsOwnUndoKeys)
 }
 
 } // namespace
+
+// Keys still work the list while a button is held on the preview (Space on a focused list button, the
+// arrows in the list): each list change is a step of its own between the parts of the stroke.
+TEST_F(UndoRedo, ListChangesDuringAHeldStrokeAreStepsOfTheirOwn)
+{
+    TFmVelmora &w = window();
+    w.btnAdd->click();
+    w.StringGridSelectCell(2, 1);
+    w.Pen1->trigger();
+    QTest::mousePress(w.BusImage, Qt::LeftButton, {}, dotCentre(3, 3));
+    w.btnDelect->click();
+    QTest::mouseMove(w.BusImage, dotCentre(4, 3));
+    QTest::mouseRelease(w.BusImage, Qt::LeftButton, {}, dotCentre(4, 3));
+    ASSERT_EQ(project().FrameCount, 1);
+    EXPECT_TRUE(lit(4, 3));
+    for (const char *label : {"Pen stroke", "Delete frame 1", "Pen stroke"}) {
+        EXPECT_EQ(w.Undo1->toolTip(), QStringLiteral("Undo ") + label);
+        w.Undo1->trigger();
+    }
+    EXPECT_EQ(project().FrameCount, 2);
+    EXPECT_FALSE(project().FrameDots.at(0, 3, 3) || project().FrameDots.at(1, 4, 3));
+}
