@@ -10,6 +10,7 @@
 #include "list/NewProject.h"
 #include "routes/RouteFrames.h"
 #include "routes/RouteSign.h"
+#include "routes/RouteSources.h"
 #include "text/FaceSubstitutes.h"
 
 #include <QFile>
@@ -80,8 +81,9 @@ void PrintRowLines(const QString &table, std::vector<RouteProblem> lines, const 
     }
 }
 
-// Reads and checks the table: its rows, or none when a problem has been reported.
-std::optional<std::vector<RouteRow>> CheckedRows(const QString &table)
+// Reads and checks the table, its values and the files its rows draw from: its rows, or none when the
+// problems have been reported, every one of them.
+std::optional<std::vector<RouteRow>> CheckedRows(const QString &table, const FontFolders &folders)
 {
     QFile file(table);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -94,6 +96,8 @@ std::optional<std::vector<RouteRow>> CheckedRows(const QString &table)
         return std::nullopt;
     }
     RouteRows checked = CheckRouteTable(read.records, QFileInfo(table).absolutePath());
+    const std::vector<RouteProblem> unreadable = CheckRouteSources(checked.sources, folders);
+    checked.problems.insert(checked.problems.end(), unreadable.begin(), unreadable.end());
     if (!checked.problems.empty()) {
         PrintRowLines(table, checked.problems, {});
         return std::nullopt;
@@ -157,8 +161,11 @@ int RunBuild(const QStringList &arguments)
     if (!sign.setup) {
         return FailCommand(command, sign.error);
     }
+    TextRequest folders;
+    SetFontFolders(parser, folders);
     const QString table = parser.positionalArguments().constFirst();
-    const std::optional<std::vector<RouteRow>> rows = CheckedRows(table);
+    const std::optional<std::vector<RouteRow>> rows =
+        CheckedRows(table, {folders.workDir, folders.installedFontDir});
     if (!rows) {
         return 1;
     }
@@ -166,8 +173,6 @@ int RunBuild(const QStringList &arguments)
         return FailCommand(command, *problem);
     }
 
-    TextRequest folders;
-    SetFontFolders(parser, folders);
     InstallFaceSubstitutes();
     ProjectModel model;
     ApplyStartupProject(model);

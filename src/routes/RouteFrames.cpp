@@ -5,6 +5,7 @@
 #include "picture/PictureFiles.h"
 #include "picture/PictureUpload.h"
 #include "preview/RegionOps.h"
+#include "routes/RouteSources.h"
 #include "text/TextComposer.h"
 
 #include <algorithm>
@@ -164,7 +165,7 @@ private:
         if (used != chosen) {
             const QString path =
                 FontFolders(fonts_.workDir, fonts_.installedFontDir).pathOf(chosen->fileName);
-            build_.problems.push_back({route.row, QStringLiteral("cannot read the font file %1").arg(path)});
+            build_.problems.push_back({route.row, UnreadableFontFileMessage(path)});
             return;
         }
         // A bitmap font file draws only its own characters: Latin text in a Chinese file stays dark.
