@@ -39,6 +39,16 @@ LitSpan LitIn(const ProjectModel &model, int frame, int fromCol, int toCol)
     return span;
 }
 
+// Problems or warnings as "ROW: what" lines.
+QStringList Lines(const std::vector<RouteProblem> &problems)
+{
+    QStringList text;
+    for (const RouteProblem &problem : problems) {
+        text << QStringLiteral("%1: %2").arg(problem.row).arg(problem.what);
+    }
+    return text;
+}
+
 class RouteFrames : public ::testing::Test {
 protected:
     void SetUp() override
@@ -164,14 +174,7 @@ TEST_F(RouteFrames, CutsWhatDoesNotFitAndNamesWhatCannotBeRead)
                                    "9," +
                                    QByteArray(300, 'W') + ",,,,,\n" + "10," + QByteArray(4000000, 'A') +
                                    ",,,,,\n");
-    const auto lines = [](const std::vector<RouteProblem> &problems) {
-        QStringList text;
-        for (const RouteProblem &problem : problems) {
-            text << QStringLiteral("%1: %2").arg(problem.row).arg(problem.what);
-        }
-        return text;
-    };
-    EXPECT_EQ(lines(built.warnings),
+    EXPECT_EQ(Lines(built.warnings),
               (QStringList{"2: the text is cut: 82 dots across", "3: the picture is cut: 24 dots down",
                            "4: the text is cut: 2 dots across, 6 dots down",
                            "7: text: no glyph in 24 Pixel(KV) for 'D', 'e', 'p', 'o', 't'",
@@ -180,7 +183,7 @@ TEST_F(RouteFrames, CutsWhatDoesNotFitAndNamesWhatCannotBeRead)
                            "11: the text is cut: 832 dots or more across"}))
         << "beyond the composed window too, however long the text, and never below it";
     EXPECT_EQ(
-        lines(built.problems),
+        Lines(built.problems),
         (QStringList{QStringLiteral("5: Cannot open file %1").arg(dir.filePath("missing.png")),
                      QStringLiteral("6: cannot read the font file %1").arg(dir.filePath("TS2416.BIN"))}));
 }
@@ -197,13 +200,9 @@ TEST_F(RouteFrames, NamesEveryCharacterAFontFileHasNoGlyphFor)
                                    "5,24(明體),abcdefghijklmnopqrstuv\n"
                                    "6,24 Pixel(KV),12 Depot 12\n");
     EXPECT_TRUE(built.problems.empty());
-    QStringList warnings;
-    for (const RouteProblem &warning : built.warnings) {
-        warnings << QStringLiteral("%1: %2").arg(warning.row).arg(warning.what);
-    }
     // The odd byte of "Tai" pushes 中 off the byte pairs; a text lighting nothing is told once, by its
     // characters.
-    EXPECT_EQ(warnings,
+    EXPECT_EQ(Lines(built.warnings),
               (QStringList{"2: text: no glyph in 24(明體) for 'T', 'a', 'i'",
                            "3: text: no glyph in 24(明體) for 'T', 'a', 'i', '中'",
                            "4: text: no glyph in 24(明體) for '廍', '○'",
