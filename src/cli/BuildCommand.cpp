@@ -33,8 +33,10 @@ void AddOptions(QCommandLineParser &parser)
         "\"5  X  7\"), face, size, bold, italic, underline (yes/no), align (left, centre, right), x and y "
         "(the "
         "dot where the composed picture's top-left dot goes), picture (relative to the table's folder) and "
-        "picture_size (16, 24, 32, 48, default). A row that cannot be built is reported as TABLE:ROW and "
-        "nothing is written; text or a picture cut at the sign's edges, or lighting no dot, is a warning."));
+        "picture_size (16, 24, 32, 48, default). Every row that cannot be built (a faulty value, a font file "
+        "that cannot be read or is cut short, a picture that cannot be read) is reported as TABLE:ROW and "
+        "nothing is written; characters the font file has no glyph for, and text or a picture cut at the "
+        "sign's edges or lighting no dot, are warnings."));
     parser.addPositionalArgument(QStringLiteral("TABLE"), QStringLiteral("The route table."));
     parser.addOption(
         {QStringLiteral("o"), QStringLiteral("The '.nkv' file to write."), QStringLiteral("OUT")});
