@@ -9,6 +9,7 @@
 #include "app/TAboutBox.h"
 #include "app/TextEditPage.h"
 #include "text/FontFileTable.h"
+#include "text/FontFileDamage.h"
 #include "preview/MatrixRenderer.h"
 #include "preview/PreviewGeometry.h"
 #include "text/TextFontRules.h"
@@ -152,6 +153,11 @@ void TFmVelmora::rebuildFontSelectors()
     const FontFolders folders(model_.WorkDir, installedFontDir_);
     RebuildSelector(*TextEdit->ComboBox1, ChineseSelectorEntries(folders));
     RebuildSelector(*TextEdit->ComboBox3, NumberSelectorEntries(folders));
+    // An entry missing for a damaged file would otherwise look like a file that is not there.
+    const QStringList skipped = SkippedFontFileNotices(folders);
+    if (!skipped.isEmpty()) {
+        StatusBar1[0]->setText(skipped.join(QStringLiteral("; ")));
+    }
     const QSignalBlocker quiet(TextEdit->ComboBox2);
     TextEdit->ComboBox2->setCurrentIndex(0);
 }

@@ -10,6 +10,7 @@
 #include "list/NewProject.h"
 #include "routes/RouteFrames.h"
 #include "routes/RouteSign.h"
+#include "routes/RouteSources.h"
 #include "text/FaceSubstitutes.h"
 
 #include <QFile>
@@ -32,8 +33,10 @@ void AddOptions(QCommandLineParser &parser)
         "\"5  X  7\"), face, size, bold, italic, underline (yes/no), align (left, centre, right), x and y "
         "(the "
         "dot where the composed picture's top-left dot goes), picture (relative to the table's folder) and "
-        "picture_size (16, 24, 32, 48, default). A row that cannot be built is reported as TABLE:ROW and "
-        "nothing is written; text or a picture cut at the sign's edges, or lighting no dot, is a warning."));
+        "picture_size (16, 24, 32, 48, default). Every row that cannot be built (a faulty value, a font file "
+        "that cannot be read or is cut short, a picture that cannot be read) is reported as TABLE:ROW and "
+        "nothing is written; characters the font file has no glyph for, and text or a picture cut at the "
+        "sign's edges or lighting no dot, are warnings."));
     parser.addPositionalArgument(QStringLiteral("TABLE"), QStringLiteral("The route table."));
     parser.addOption(
         {QStringLiteral("o"), QStringLiteral("The '.nkv' file to write."), QStringLiteral("OUT")});
@@ -80,8 +83,9 @@ void PrintRowLines(const QString &table, std::vector<RouteProblem> lines, const 
     }
 }
 
-// Reads and checks the table: its rows, or none when a problem has been reported.
-std::optional<std::vector<RouteRow>> CheckedRows(const QString &table)
+// Reads and checks the table, its values and the files its rows draw from: its rows, or none when the
+// problems have been reported, every one of them.
+std::optional<std::vector<RouteRow>> CheckedRows(const QString &table, const FontFolders &folders)
 {
     QFile file(table);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -94,6 +98,8 @@ std::optional<std::vector<RouteRow>> CheckedRows(const QString &table)
         return std::nullopt;
     }
     RouteRows checked = CheckRouteTable(read.records, QFileInfo(table).absolutePath());
+    const std::vector<RouteProblem> unreadable = CheckRouteSources(checked.sources, folders);
+    checked.problems.insert(checked.problems.end(), unreadable.begin(), unreadable.end());
     if (!checked.problems.empty()) {
         PrintRowLines(table, checked.problems, {});
         return std::nullopt;
@@ -157,8 +163,11 @@ int RunBuild(const QStringList &arguments)
     if (!sign.setup) {
         return FailCommand(command, sign.error);
     }
+    TextRequest folders;
+    SetFontFolders(parser, folders);
     const QString table = parser.positionalArguments().constFirst();
-    const std::optional<std::vector<RouteRow>> rows = CheckedRows(table);
+    const std::optional<std::vector<RouteRow>> rows =
+        CheckedRows(table, {folders.workDir, folders.installedFontDir});
     if (!rows) {
         return 1;
     }
@@ -166,8 +175,6 @@ int RunBuild(const QStringList &arguments)
         return FailCommand(command, *problem);
     }
 
-    TextRequest folders;
-    SetFontFolders(parser, folders);
     InstallFaceSubstitutes();
     ProjectModel model;
     ApplyStartupProject(model);

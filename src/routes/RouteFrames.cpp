@@ -5,6 +5,8 @@
 #include "picture/PictureFiles.h"
 #include "picture/PictureUpload.h"
 #include "preview/RegionOps.h"
+#include "routes/RouteSources.h"
+#include "text/GlyphCoverage.h"
 #include "text/TextComposer.h"
 
 #include <algorithm>
@@ -91,6 +93,23 @@ QString CutDescription(const ProjectModel &model, const LitBox &whole, DotCorner
     return parts.join(QStringLiteral(", "));
 }
 
+// "text: no glyph in LABEL for 'T', 'a', 'i'": the characters the font file has no glyph for, at most
+// namedAtMost of them and then how many more, so that a long text of foreign letters gives a readable line.
+QString MissingGlyphsWarning(const FontFileEntry &font, const std::vector<char32_t> &missing)
+{
+    constexpr std::size_t namedAtMost = 20;
+    QStringList quoted;
+    for (std::size_t i = 0; i < std::min(missing.size(), namedAtMost); ++i) {
+        quoted << QStringLiteral("'%1'").arg(QString::fromUcs4(&missing[i], 1));
+    }
+    QString warning =
+        QStringLiteral("text: no glyph in %1 for %2").arg(QString::fromUtf8(font.label), quoted.join(", "));
+    if (missing.size() > namedAtMost) {
+        warning += QStringLiteral(" and %1 more").arg(missing.size() - namedAtMost);
+    }
+    return warning;
+}
+
 // Placing's stamp at `at`, then FloatDots cleared as placing leaves it.
 void StampAt(ProjectModel &model, DotCorner at)
 {
@@ -164,12 +183,18 @@ private:
         if (used != chosen) {
             const QString path =
                 FontFolders(fonts_.workDir, fonts_.installedFontDir).pathOf(chosen->fileName);
-            build_.problems.push_back({route.row, QStringLiteral("cannot read the font file %1").arg(path)});
+            build_.problems.push_back({route.row, UnreadableFontFileMessage(path)});
             return;
         }
-        // A bitmap font file draws only its own characters: Latin text in a Chinese file stays dark.
+        // A bitmap font file draws only its own characters: Latin text in a Chinese file leaves a gap.
+        const std::vector<char32_t> missing = used ? CharactersWithoutGlyph(route.text, *used)
+                                                   : std::vector<char32_t>();
+        if (!missing.empty()) {
+            build_.warnings.push_back({route.row, MissingGlyphsWarning(*used, missing)});
+        }
+        // Missing characters named, nothing more is to be said of a text that lights nothing for them.
         if (box.empty) {
-            if (!route.text.trimmed().isEmpty()) {
+            if (missing.empty() && !route.text.trimmed().isEmpty()) {
                 build_.warnings.push_back(
                     {route.row,
                      QStringLiteral("the text lights no dot: the font has none of its characters")});

@@ -22,7 +22,9 @@ struct RouteFonts {
 
 struct RouteBuild {
     std::vector<RouteProblem> problems; // rows that cannot be built: a font file or picture not read
-    std::vector<RouteProblem> warnings; // rows whose text or picture was cut at the sign's edges
+    // Rows whose text or picture was cut at the sign's edges or lights no dot, and rows whose text has
+    // characters the font file has no glyph for.
+    std::vector<RouteProblem> warnings;
 };
 
 // Builds the rows into `model`, which holds the one dark frame New leaves; its sign gives the geometry.

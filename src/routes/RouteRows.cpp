@@ -139,6 +139,13 @@ std::optional<TextChoice> FontOf(const RowFields &fields, QString &error)
     return choice;
 }
 
+// The picture a row names, relative to the table's folder; empty when it names none.
+QString PicturePathOf(const RowFields &fields, const QDir &tableDir)
+{
+    const QString picture = fields[QStringLiteral("picture")];
+    return picture.isEmpty() ? QString() : QDir::cleanPath(tableDir.filePath(picture));
+}
+
 // One row's frame, or the first thing wrong with it in `error`.
 std::optional<RouteRow> RowOf(const RowFields &fields, const QDir &tableDir, QString &error)
 {
@@ -186,10 +193,7 @@ std::optional<RouteRow> RowOf(const RowFields &fields, const QDir &tableDir, QSt
         route.x = *x;
         route.y = *y;
     }
-    const QString picture = fields[QStringLiteral("picture")];
-    if (!picture.isEmpty()) {
-        route.picturePath = QDir::cleanPath(tableDir.filePath(picture));
-    }
+    route.picturePath = PicturePathOf(fields, tableDir);
     route.pictureZoom = *zoom;
     return route;
 }
@@ -331,6 +335,9 @@ RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString
             break;
         }
         const RowFields fields(*columns, records[r]);
+        checked.sources.push_back({row, fields.untrimmed(QStringLiteral("font")),
+                                   !fields.untrimmed(QStringLiteral("text")).isEmpty(),
+                                   PicturePathOf(fields, dir)});
         std::optional<RouteRow> route = RowOf(fields, dir, error);
         if (!route) {
             checked.problems.push_back({row, error});

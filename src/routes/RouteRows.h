@@ -34,9 +34,20 @@ struct RouteRow {
     int pictureZoom = 1; // the edit zoom of the picture size
 };
 
+// The files a row draws from, taken from its fields even when its values are faulty, so that they can be
+// checked in the same pass (RouteSources.h).
+struct RouteRowSources {
+    int row = 0;
+    QString fontSource; // the font field as written
+    bool hasText = false;
+    QString picturePath; // empty: no picture
+};
+
 struct RouteRows {
     std::vector<RouteRow> rows;
     std::vector<RouteProblem> problems;
+    // One for every row whose fields could be read, faulty or not.
+    std::vector<RouteRowSources> sources;
 };
 
 // The columns a table may name.

@@ -60,12 +60,15 @@ private:
 
 } // namespace
 
-QByteArray Big5Bytes(const QString &text)
+QByteArray Big5Bytes(const QString &text, std::vector<qsizetype> *characterStarts)
 {
     Big5Converter converter;
     QByteArray bytes;
     // One character at a time, so that a character without a form costs exactly its own cell.
     for (const uint character : text.toUcs4()) {
+        if (characterStarts) {
+            characterStarts->push_back(bytes.size());
+        }
         if (!converter.append(character, bytes)) {
             bytes.append(unmappedPair, sizeof unmappedPair);
         }

@@ -3,6 +3,8 @@
 #include "text/FontFileTable.h"
 #include "text/GlyphDots.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 // One of the two digit font files: plain text holding decimal integers separated by white space, one
@@ -17,6 +19,9 @@ public:
 
     // The glyph of digit d (0 to 9); its missing values are dark.
     GlyphDots glyph(int d) const;
+
+    // How many values the opening read: ten blocks' worth for a whole file, fewer for one cut short.
+    std::size_t valuesRead() const { return lit_.size(); }
 
 private:
     const FontFileEntry *entry_ = nullptr;

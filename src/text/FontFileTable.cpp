@@ -1,5 +1,7 @@
 #include "text/FontFileTable.h"
 
+#include "text/FontFileDamage.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,17 +30,18 @@ const std::array<FontFileEntry, 7> fontFiles = {{
     {"Number32.32", number, "32 Pixel(KV)", digits, 16, 32},
 }};
 
-// Only opening is tried, nothing is read: a file that opens is offered.
 bool CanOpenForReading(const QString &path)
 {
     QFile file;
     return OpenFontFile(file, path);
 }
 
+// A file that opens is offered unless it is damaged: its glyphs would compose dark.
 QStringList SelectorEntries(QStringList fixedEntries, FontSelector selector, const FontFolders &folders)
 {
     for (const FontFileEntry &entry : fontFiles) {
-        if (entry.selector == selector && CanOpenForReading(folders.pathOf(entry.fileName))) {
+        if (entry.selector == selector && CanOpenForReading(folders.pathOf(entry.fileName)) &&
+            !FontFileDamage(entry, folders)) {
             fixedEntries.append(QString::fromUtf8(entry.label));
         }
     }

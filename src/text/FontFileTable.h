@@ -9,7 +9,7 @@
 
 // The bitmap font files the editor knows each stand for one entry of a font size selector. They are
 // looked up in WorkDir, then in the installed data folder; an entry is offered only while its file can be
-// opened.
+// opened and holds every glyph its layout places (FontFileDamage.h).
 
 enum class FontSelector { Chinese, Number };
 
@@ -77,7 +77,8 @@ QStringList ChineseSizeEntries();
 QStringList NumberSizeEntries();
 
 // The lists of ComboBox1 (Chinese sizes and font files), ComboBox2 (English sizes, fixed) and ComboBox3
-// (number sizes and digit files): the four system-font sizes, then the file entries whose files open.
+// (number sizes and digit files): the four system-font sizes, then the file entries whose files open and
+// are whole.
 QStringList ChineseSelectorEntries(const FontFolders &folders);
 QStringList EnglishSelectorEntries();
 QStringList NumberSelectorEntries(const FontFolders &folders);

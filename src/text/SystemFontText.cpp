@@ -1,5 +1,6 @@
 #include "text/SystemFontText.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -9,6 +10,26 @@ namespace {
 
 constexpr double inchesPerMetre = 1.0 / 0.0254;
 constexpr int litRedBelow = 64;
+// Texts up to this many characters are measured and drawn whole; longer ones are measured in growing parts.
+constexpr qsizetype firstMeasuredPart = 256;
+
+// The part of `text` that can reach the first `width` pixels. The painter lays a line out in fixed-point
+// coordinates and starts a further line below where a very long text runs out of their range, which would
+// draw the text again further down the picture; so only the shortest start of the text (its end, for a
+// right-to-left text, which is laid out from the right) whose advance passes the picture by two line
+// heights is drawn. What follows it starts beyond the picture, and no glyph's overhang reaches back that far.
+QString PartReachingPicture(const QString &text, const QFontMetricsF &metrics, int width)
+{
+    const qreal reach = width + 2 * metrics.height();
+    const bool fromRight = text.isRightToLeft();
+    for (qsizetype length = firstMeasuredPart; length < text.size(); length *= 2) {
+        const QString part = fromRight ? text.right(length) : text.left(length);
+        if (metrics.horizontalAdvance(part) > reach) {
+            return part;
+        }
+    }
+    return text;
+}
 
 } // namespace
 
@@ -28,7 +49,8 @@ QImage DrawSystemFontScratch(const QString &text, const QFont &font, int dpi, in
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(crisp);
     painter.setPen(Qt::black);
-    painter.drawText(scratch.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    painter.drawText(scratch.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                     PartReachingPicture(text, QFontMetricsF(crisp, &scratch), scratch.width()));
     return scratch;
 }
 

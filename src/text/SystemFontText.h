@@ -12,7 +12,8 @@
 // Draws `text` with its top-left corner at pixel (0, 0), at least width by height pixels of white around
 // it. The point size becomes pixels at `dpi`, the same resolution the size tables were chosen for, so
 // the operator's size gives the same pixels as on screen. Anti-aliasing is off: every pixel is black or
-// white, so a dot means exactly what the operator sees.
+// white, so a dot means exactly what the operator sees. However long the text, whatever of it lies beyond
+// the picture's right edge is cut; it never comes back on a further line.
 QImage DrawSystemFontScratch(const QString &text, const QFont &font, int dpi, int width, int height);
 
 // Pixel (x, y) is a lit dot when its red component is below 64.

@@ -31,7 +31,8 @@ bool ComposeBig5(const TextRequest &request, const FontFileEntry &entry, DotPlan
         return false;
     }
     const QByteArray bytes = Big5Bytes(request.text);
-    for (qsizetype p = 0; p < bytes.size(); p += 2) {
+    // Cells from the plane's right edge on cannot show: a very long text stops being read there.
+    for (qsizetype p = 0; p < bytes.size() && p / 2 * entry.glyphWidth < MaxWidthDot; p += 2) {
         const auto lead = static_cast<unsigned char>(bytes[p]);
         const auto trail = p + 1 < bytes.size() ? static_cast<unsigned char>(bytes[p + 1]) : 0;
         const int n = Big5GlyphIndex(lead, trail);
@@ -51,6 +52,9 @@ bool ComposeDigits(const TextRequest &request, const FontFileEntry &entry, DotPl
     }
     int cell = 0;
     for (const char byte : Big5Bytes(request.text)) {
+        if (cell * entry.glyphWidth >= MaxWidthDot) {
+            break;
+        }
         if (byte >= '0' && byte <= '9') {
             PutGlyph(file.glyph(byte - '0'), cell * entry.glyphWidth, false, out);
             ++cell;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/GeneratedFonts.h"
 #include "support/ScriptedPrompts.h"
 
 #include "app/TFmVelmora.h"
@@ -21,8 +22,7 @@ protected:
     {
         ASSERT_TRUE(fontDir.isValid());
         for (const QString &name : fontFiles) {
-            QFile file(fontDir.filePath(name));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            WriteWholeFontFile(fontDir.path(), name);
         }
         previousDir = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(fontDir.path()));

@@ -150,14 +150,18 @@ TEST_F(EditorFixture, EveryControlCarriesItsSystemNameAndItsCaption)
     EXPECT_EQ(window().findChild<QWidget *>("btnDelect")->accessibleName(), "Delete");
 }
 
-TEST_F(EditorFixture, OffersTheFontFilesOfTheDirectoryCurrentAtFirstShow)
+TEST_F(EditorFixture, OffersTheWholeFontFilesOfTheDirectoryCurrentAtFirstShowAndNamesADamagedOne)
 {
+    // A copy cut short would compose dark cells: its entry is left out, and the status bar says why.
+    WriteChineseFont(fontDir.path(), QStringLiteral("STDFONT.24K"), 1000);
     startIn({"Number24.24", "STDFONT.24", "TS-16.15"});
     const TextEditPage &text = *window().TextEdit;
     EXPECT_EQ(Entries(*text.ComboBox1),
               QStringList({"16 X 16", "24 X 24", "32 X 32", "48 X 48", "16(TS-16)", "24(明體)"}));
     EXPECT_EQ(Entries(*text.ComboBox3),
               QStringList({"16 Pixel(H)", "24 Pixel(H)", "32 Pixel(H)", "48 Pixel(H)", "24 Pixel(KV)"}));
+    EXPECT_EQ(window().StatusBar1[0]->text(), "Font 24(楷書) is not offered: STDFONT.24K is 1000 bytes, shorter "
+                                              "than the 942768 bytes its glyphs need");
 }
 
 TEST_F(EditorFixture, FontFilesAbsentFromTheStartFolderAreOfferedFromTheInstalledOneInTheSameOrder)
@@ -165,8 +169,7 @@ TEST_F(EditorFixture, FontFilesAbsentFromTheStartFolderAreOfferedFromTheInstalle
     QTemporaryDir installed;
     ASSERT_TRUE(installed.isValid());
     for (const char *name : {"TS-16.15", "STDFONT.24K", "Number24.24"}) {
-        QFile file(installed.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        WriteWholeFontFile(installed.path(), QString::fromLatin1(name));
     }
     installedFontDir = installed.path();
     startIn({"STDFONT.24", "Number32.32"});

@@ -1,4 +1,5 @@
 #include "support/GeneratedFonts.h"
+#include "support/TwoTonePictures.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -61,16 +62,21 @@ TEST_F(BuildCommand, BuildsASpreadsheetsTableIntoTheProjectItDescribes)
 TEST_F(BuildCommand, AFaultyRowLeavesTheOutputAsItWas)
 {
     write("old.nkv", "kept");
-    write("faulty.csv", "board,text,picture\n1,A,\n1,B,nowhere.bmp\n70000,C,\n");
-    const CliRun failed = RunCli({"build", "faulty.csv", "-o", "old.nkv"}, dir.path());
+    // Values, font files and pictures are all checked in one pass, every faulty row named in row order.
+    WriteChineseFont(dir.path(), QStringLiteral("STDFONT.24"), 1000);
+    write("faulty.csv", "board,text,picture,font\n"
+                        "1,\xE4\xB8\xAD,,24(\xE6\x98\x8E\xE9\xAB\x94)\n"
+                        "1,B,nowhere.bmp,\n"
+                        "70000,C,gone.bmp,\n"
+                        "2,,,24(\xE6\x98\x8E\xE9\xAB\x94)\n");
+    const CliRun failed = RunCli({"build", "faulty.csv", "-o", "old.nkv", "--font-dir", "."}, dir.path());
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_EQ(failed.errLines(),
-              QStringList{"faulty.csv:4: board must be a whole number from 0 to 65535, not '70000'"});
-    write("unreadable.csv", "board,text,picture\n1,A,\n1,B,nowhere.bmp\n");
-    const CliRun unreadable = RunCli({"build", "unreadable.csv", "-o", "old.nkv"}, dir.path());
-    EXPECT_EQ(unreadable.exitCode, 1);
-    EXPECT_EQ(unreadable.errLines(),
-              QStringList{QStringLiteral("unreadable.csv:3: Cannot open file %1").arg(path("nowhere.bmp"))});
+              (QStringList{QStringLiteral("faulty.csv:2: font 24(明體): STDFONT.24 is 1000 bytes, shorter than "
+                                          "the 942768 bytes its glyphs need"),
+                           QStringLiteral("faulty.csv:3: Cannot open file %1").arg(path("nowhere.bmp")),
+                           "faulty.csv:4: board must be a whole number from 0 to 65535, not '70000'",
+                           QStringLiteral("faulty.csv:4: Cannot open file %1").arg(path("gone.bmp"))}));
     QFile old(path("old.nkv"));
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "kept");
@@ -79,7 +85,7 @@ TEST_F(BuildCommand, AFaultyRowLeavesTheOutputAsItWas)
               1);
 
     // A project written over the table, or over a picture the table names, would destroy its source.
-    write("badge.bmp", "picture");
+    TwoTonePicture(16, 16, [](int x, int) { return x < 8; }).save(path("badge.bmp"));
     write("sound.csv", "board,picture\n1,\n2,badge.bmp\n");
     for (const char *out : {"sound.csv", "./badge.bmp"}) {
         const CliRun over = RunCli({"build", "sound.csv", "-o", out}, dir.path());

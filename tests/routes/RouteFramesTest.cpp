@@ -39,6 +39,16 @@ LitSpan LitIn(const ProjectModel &model, int frame, int fromCol, int toCol)
     return span;
 }
 
+// Problems or warnings as "ROW: what" lines.
+QStringList Lines(const std::vector<RouteProblem> &problems)
+{
+    QStringList text;
+    for (const RouteProblem &problem : problems) {
+        text << QStringLiteral("%1: %2").arg(problem.row).arg(problem.what);
+    }
+    return text;
+}
+
 class RouteFrames : public ::testing::Test {
 protected:
     void SetUp() override
@@ -162,25 +172,45 @@ TEST_F(RouteFrames, CutsWhatDoesNotFitAndNamesWhatCannotBeRead)
                                    "7,,,blank.bmp,,,\n"
                                    "8,A,,,,1000,-200\n"
                                    "9," +
-                                   QByteArray(300, 'W') + ",,,,,\n");
-    const auto lines = [](const std::vector<RouteProblem> &problems) {
-        QStringList text;
-        for (const RouteProblem &problem : problems) {
-            text << QStringLiteral("%1: %2").arg(problem.row).arg(problem.what);
-        }
-        return text;
-    };
-    EXPECT_EQ(lines(built.warnings),
+                                   QByteArray(300, 'W') + ",,,,,\n" + "10," + QByteArray(4000000, 'A') +
+                                   ",,,,,\n");
+    EXPECT_EQ(Lines(built.warnings),
               (QStringList{"2: the text is cut: 82 dots across", "3: the picture is cut: 24 dots down",
                            "4: the text is cut: 2 dots across, 6 dots down",
-                           "7: the text lights no dot: the font has none of its characters",
+                           "7: text: no glyph in 24 Pixel(KV) for 'D', 'e', 'p', 'o', 't'",
                            "8: the picture lights no dot", "9: the text is cut: 5 dots across, 9 dots down",
-                           "10: the text is cut: 832 dots or more across"}))
-        << "beyond the composed window too";
+                           "10: the text is cut: 832 dots or more across",
+                           "11: the text is cut: 832 dots or more across"}))
+        << "beyond the composed window too, however long the text, and never below it";
     EXPECT_EQ(
-        lines(built.problems),
+        Lines(built.problems),
         (QStringList{QStringLiteral("5: Cannot open file %1").arg(dir.filePath("missing.png")),
                      QStringLiteral("6: cannot read the font file %1").arg(dir.filePath("TS2416.BIN"))}));
+}
+
+TEST_F(RouteFrames, NamesEveryCharacterAFontFileHasNoGlyphFor)
+{
+    WriteChineseFont(dir.path(), QStringLiteral("STDFONT.24"));
+    WriteFontFile(dir.path(), QStringLiteral("Number24.24"), DigitFontText(24));
+    const RouteBuild built = build("board,font,text\n"
+                                   "1,24(明體),中文Tai\n"
+                                   "2,24(明體),Tai中\n"
+                                   "3,24(明體),廍○\n"
+                                   "4,24(明體),中文\n"
+                                   "5,24(明體),abcdefghijklmnopqrstuv\n"
+                                   "6,24 Pixel(KV),12 Depot 12\n");
+    EXPECT_TRUE(built.problems.empty());
+    // The odd byte of "Tai" pushes 中 off the byte pairs; a text lighting nothing is told once, by its
+    // characters.
+    EXPECT_EQ(Lines(built.warnings),
+              (QStringList{"2: text: no glyph in 24(明體) for 'T', 'a', 'i'",
+                           "3: text: no glyph in 24(明體) for 'T', 'a', 'i', '中'",
+                           "4: text: no glyph in 24(明體) for '廍', '○'",
+                           "6: text: no glyph in 24(明體) for 'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 'i', 'j', "
+                           "'k', 'l', 'm', 'n', 'o', 'p', 'q', 'r', 's', 't' and 2 more",
+                           "7: text: no glyph in 24 Pixel(KV) for ' ', 'D', 'e', 'p', 'o', 't'"}));
+    EXPECT_EQ(LitIn(*model, 0, 0, model->WidthDot).dots, LitIn(*model, 3, 0, model->WidthDot).dots)
+        << "the glyphs a text has are drawn all the same";
 }
 
 } // namespace

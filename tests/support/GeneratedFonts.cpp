@@ -95,3 +95,12 @@ void WriteFontFile(const QString &dir, const QString &fileName, const QByteArray
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << fileName.toStdString();
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
+
+void WriteWholeFontFile(const QString &dir, const QString &fileName)
+{
+    if (fileName.startsWith(QLatin1String("Number"))) {
+        WriteFontFile(dir, fileName, DigitFontText(fileName == QLatin1String("Number24.24") ? 24 : 32));
+    } else {
+        WriteChineseFont(dir, fileName);
+    }
+}

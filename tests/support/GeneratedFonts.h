@@ -30,5 +30,8 @@ bool DigitDotLit(int d, int x, int y);
 // values and dark values of several spellings, separated by mixed white space.
 QByteArray DigitFontText(int height);
 
+// Writes any of the seven font files whole: the generated Chinese glyphs, or DigitFontText.
+void WriteWholeFontFile(const QString &dir, const QString &fileName);
+
 // Writes `bytes` into `dir`/`fileName`.
 void WriteFontFile(const QString &dir, const QString &fileName, const QByteArray &bytes);

@@ -1,5 +1,8 @@
 #include "text/FontFileTable.h"
 
+#include "support/GeneratedFonts.h"
+#include "text/FontFileDamage.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,13 +12,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-void CreateFile(const QString &dir, const QString &name)
-{
-    QFile file(dir + QLatin1Char('/') + name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
-    file.write("x");
-}
 
 const QStringList chineseSizes = {"16 X 16", "24 X 24", "32 X 32", "48 X 48"};
 const QStringList numberSizes = {"16 Pixel(H)", "24 Pixel(H)", "32 Pixel(H)", "48 Pixel(H)"};
@@ -35,7 +31,7 @@ TEST(FontSelectorEntriesTest, PresentFilesAreAppendedInTheFixedOrderWhateverOrde
     ASSERT_TRUE(dir.isValid());
     for (const char *name : {"Number32.32", "KCCHIN24.F00", "STDFONT.24", "TS-16.15", "Number24.24",
                              "STDFONT.24K", "TS2416.BIN"}) {
-        CreateFile(dir.path(), QString::fromLatin1(name));
+        WriteWholeFontFile(dir.path(), QString::fromLatin1(name));
     }
     EXPECT_EQ(ChineseSelectorEntries(dir.path()),
               chineseSizes + QStringList({"16(TS-16)", "16(TS)", "24(明體)", "24(楷書)", "24(國喬)"}));
@@ -46,10 +42,12 @@ TEST(FontSelectorEntriesTest, NamesAreMatchedExactlyAndOnlyFilesThatOpenCount)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    CreateFile(dir.path(), QStringLiteral("ts-16.15")); // other case: another file on this platform
+    WriteWholeFontFile(dir.path(), QStringLiteral("TS-16.15"));
+    // Another case is another file on this platform.
+    ASSERT_TRUE(QDir(dir.path()).rename(QStringLiteral("TS-16.15"), QStringLiteral("ts-16.15")));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("TS2416.BIN"))); // a folder cannot be read
-    CreateFile(dir.path(), QStringLiteral("STDFONT.24K"));
-    CreateFile(dir.path(), QStringLiteral("Number32.32"));
+    WriteWholeFontFile(dir.path(), QStringLiteral("STDFONT.24K"));
+    WriteWholeFontFile(dir.path(), QStringLiteral("Number32.32"));
     // A pipe would block the opening until something writes to it: only regular files are tried.
     ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("KCCHIN24.F00"))).constData(), 0600), 0);
     EXPECT_EQ(ChineseSelectorEntries(dir.path()), chineseSizes + QStringList({"24(楷書)"}));
@@ -64,9 +62,32 @@ TEST(FontSelectorEntriesTest, AFontFolderWithALongPathIsReadWhole)
                                                      "characters/so-that-a-cut-path-would-miss-every-file");
     ASSERT_GT(deep.size(), 100);
     ASSERT_TRUE(QDir().mkpath(deep));
-    CreateFile(deep, QStringLiteral("TS2416.BIN"));
+    WriteWholeFontFile(deep, QStringLiteral("TS2416.BIN"));
     EXPECT_EQ(FontFilePath(deep, "TS2416.BIN"), deep + QDir::separator() + QStringLiteral("TS2416.BIN"));
     EXPECT_EQ(ChineseSelectorEntries(deep), chineseSizes + QStringList({"16(TS)"}));
+}
+
+TEST(FontSelectorEntriesTest, AFileShorterThanItsGlyphsNeedIsNotOfferedButNamed)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    WriteWholeFontFile(dir.path(), QStringLiteral("TS-16.15"));
+    WriteWholeFontFile(dir.path(), QStringLiteral("Number32.32"));
+    WriteChineseFont(dir.path(), QStringLiteral("STDFONT.24"), 1000);
+    // The last glyph of the 24-dot file whose glyphs start 55264 bytes in is one byte short.
+    WriteChineseFont(dir.path(), QStringLiteral("KCCHIN24.F00"), 55264 + 72 * 13094 + 71);
+    QList<QByteArray> values = DigitFontText(24).simplified().split(' ');
+    values.removeLast();
+    WriteFontFile(dir.path(), QStringLiteral("Number24.24"), values.join(' '));
+    EXPECT_EQ(ChineseSelectorEntries(dir.path()), chineseSizes + QStringList({"16(TS-16)"}));
+    EXPECT_EQ(NumberSelectorEntries(dir.path()), numberSizes + QStringList({"32 Pixel(KV)"}));
+    EXPECT_EQ(SkippedFontFileNotices(dir.path()),
+              (QStringList{"Font 24(明體) is not offered: STDFONT.24 is 1000 bytes, shorter than the 942768 "
+                           "bytes its glyphs need",
+                           "Font 24(國喬) is not offered: KCCHIN24.F00 is 998103 bytes, shorter than the 998104 "
+                           "bytes its glyphs need",
+                           "Font 24 Pixel(KV) is not offered: Number24.24 holds 3839 values, fewer than the 3840 "
+                           "its digits need"}));
 }
 
 } // namespace
@@ -76,10 +97,10 @@ TEST(FontSelectorEntriesTest, FilesAbsentFromTheStartFolderComeFromTheInstalledO
     QTemporaryDir start;
     QTemporaryDir installed;
     ASSERT_TRUE(start.isValid() && installed.isValid());
-    CreateFile(start.path(), QStringLiteral("STDFONT.24"));
-    CreateFile(start.path(), QStringLiteral("Number32.32"));
+    WriteWholeFontFile(start.path(), QStringLiteral("STDFONT.24"));
+    WriteWholeFontFile(start.path(), QStringLiteral("Number32.32"));
     for (const char *name : {"STDFONT.24", "TS-16.15", "Number24.24"}) {
-        CreateFile(installed.path(), QString::fromLatin1(name));
+        WriteWholeFontFile(installed.path(), QString::fromLatin1(name));
     }
     const FontFolders folders(start.path(), installed.path());
     EXPECT_EQ(ChineseSelectorEntries(folders), chineseSizes + QStringList({"16(TS-16)", "24(明體)"}));

@@ -118,4 +118,14 @@ TEST(SystemFontTextTest, TextOnAWideSignComesOutWhole)
     EXPECT_GT(litBeyond436, 0);
 }
 
+TEST(SystemFontTextTest, AVeryLongTextIsCutAtThePicturesEdgeNeverWrappedBelow)
+{
+    InstallFaceSubstitutes();
+    const QFont font = StartupFont(96);
+    const QImage longest = DrawSystemFontScratch(QString(4000000, QLatin1Char('A')), font, 96, 1024, 256);
+    // Four hundred letters already run past the 1024 pixels: the rest can add nothing.
+    EXPECT_EQ(longest, DrawSystemFontScratch(QString(400, QLatin1Char('A')), font, 96, 1024, 256));
+    EXPECT_LE(InkedRows(longest).second, 16);
+}
+
 } // namespace
