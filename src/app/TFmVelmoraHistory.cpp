@@ -20,12 +20,12 @@ void TFmVelmora::connectHistory()
 
 void TFmVelmora::showHistoryState()
 {
-    Undo1->setEnabled(history_.canUndo());
+    const bool canUndo = CanUndoEdit(history_, editor_);
+    Undo1->setEnabled(canUndo);
     Redo1->setEnabled(history_.canRedo());
-    const QString undo = QStringLiteral("Undo ") + history_.undoLabel();
+    const QString undo = QStringLiteral("Undo ") + UndoEditLabel(history_, editor_);
     const QString redo = QStringLiteral("Redo ") + history_.redoLabel();
-    ApplyHint(*Undo1,
-              history_.canUndo() ? undo + QLatin1Char('|') + undo : QStringLiteral("Undo|Nothing to undo"));
+    ApplyHint(*Undo1, canUndo ? undo + QLatin1Char('|') + undo : QStringLiteral("Undo|Nothing to undo"));
     ApplyHint(*Redo1,
               history_.canRedo() ? redo + QLatin1Char('|') + redo : QStringLiteral("Redo|Nothing to redo"));
 }

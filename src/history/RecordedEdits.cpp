@@ -106,8 +106,22 @@ QString AppendFileLabel()
     return QStringLiteral("Append from file");
 }
 
+bool CanUndoEdit(const EditHistory &history, const PreviewEditor &editor)
+{
+    return editor.state() == EditingState::Placing || history.canUndo();
+}
+
+QString UndoEditLabel(const EditHistory &history, const PreviewEditor &editor)
+{
+    return editor.state() == EditingState::Placing ? QStringLiteral("Placing") : history.undoLabel();
+}
+
 void UndoEdit(EditHistory &history, PreviewEditor &editor)
 {
+    if (editor.state() == EditingState::Placing) {
+        editor.abandonPlacing();
+        return;
+    }
     Replay(history, editor, &EditHistory::undo);
 }
 

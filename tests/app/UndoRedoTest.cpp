@@ -97,6 +97,28 @@ TEST_F(UndoRedo, AFocusedTextFieldKeepsItsOwnUndoKeys)
     EXPECT_EQ(project().FrameCount, 2) << "the project's New frame stays";
 }
 
+TEST_F(UndoRedo, UndoWhilePlacingOnlyEndsThePlacing)
+{
+    TFmVelmora &w = window();
+    w.Pen1->trigger();
+    QTest::mouseClick(w.BusImage, Qt::LeftButton, {}, dotCentre(3, 3));
+    w.enterPlacing([](DotPlane &picture) { picture.set(8, 8, 1); });
+    QTest::mouseMove(w.BusImage, dotCentre(20, 10));
+    EXPECT_EQ(w.Undo1->toolTip(), "Undo Placing");
+    pressKeys(w.StringGrid, Qt::Key_Z);
+    EXPECT_FALSE(project().Tools.PlaceMode);
+    EXPECT_TRUE(lit(3, 3)) << "the stroke before stays";
+    EXPECT_FALSE(lit(20, 10)) << "nothing stamped";
+    EXPECT_EQ(w.Undo1->toolTip(), "Undo Pen stroke");
+    pressKeys(w.StringGrid, Qt::Key_Z);
+    EXPECT_FALSE(lit(3, 3));
+
+    w.enterPlacing([](DotPlane &picture) { picture.set(8, 8, 1); });
+    EXPECT_TRUE(w.Undo1->isEnabled()) << "with no step left, Undo still ends placing";
+    pressKeys(w.StringGrid, Qt::Key_Z);
+    EXPECT_FALSE(project().Tools.PlaceMode);
+}
+
 } // namespace
 
 // Keys still work the list while a button is held on the preview (Space on a focused list button, the

@@ -191,8 +191,13 @@ TEST_F(History, UndoingALiftPutsTheDotsBackAndEndsTheFloatAndUndoCancelsPlacingF
 
     frameStep([&] { editor.enterPlacing([](DotPlane &picture) { picture.set(0, 0, 1); }); });
     EXPECT_EQ(history.undoLabel(), "Drop region") << "placing drops the floating region first";
+    EXPECT_EQ(UndoEditLabel(history, editor), "Placing");
     UndoEdit(history, editor);
-    EXPECT_EQ(editor.state(), EditingState::Floating) << "placing ended, the drop undone";
+    EXPECT_EQ(editor.state(), EditingState::Idle) << "the first undo only ends placing";
+    EXPECT_EQ(model.FrameDots.at(0, 5, 5), 1) << "the drop stays";
+    EXPECT_EQ(history.undoLabel(), "Drop region");
+    UndoEdit(history, editor);
+    EXPECT_EQ(editor.state(), EditingState::Floating) << "the next undoes the drop";
     EXPECT_EQ(model.FloatDots.at(1, 1), 1);
 
     editor.togglePen();
