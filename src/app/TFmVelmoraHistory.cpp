@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 
 void TFmVelmora::connectHistory()
 {
@@ -30,10 +31,34 @@ void TFmVelmora::showHistoryState()
               history_.canRedo() ? redo + QLatin1Char('|') + redo : QStringLiteral("Redo|Nothing to redo"));
 }
 
-void TFmVelmora::clearHistory()
+bool TFmVelmora::keepProjectForUndo()
 {
-    history_.clear();
+    // A stroke held on the preview ends here: the dialogs take its release.
+    closeFrameStep();
+    history_.openStep(StepShape::WholeProject);
+    if (history_.openStepFits()) {
+        return true;
+    }
+    history_.abandonStep();
+    return askToSaveChange();
+}
+
+void TFmVelmora::recordProjectStep(const QString &label)
+{
+    if (history_.stepOpen()) {
+        history_.closeStep(label);
+    } else {
+        history_.clear();
+    }
     showHistoryState();
+}
+
+void TFmVelmora::showProjectCaptions()
+{
+    const ProjectCaptions &captions = model_.Captions;
+    setWindowTitle(captions.Caption);
+    StatusBar1[1]->setText(captions.SizePanel);
+    StatusBar1[2]->setText(captions.ModulePanel);
 }
 
 void TFmVelmora::runFrameCommand(const std::function<PreviewPaint()> &command)
@@ -64,6 +89,9 @@ void TFmVelmora::Redo1Execute()
 
 void TFmVelmora::showReplayedStep()
 {
+    // Undo and redo of New and Open change the sign, its zoom and the captions too.
+    showProjectCaptions();
+    UpdateViewSize();
     showFrameList();
     DrawMatrix();
     showToolState();

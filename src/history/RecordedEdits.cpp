@@ -2,6 +2,8 @@
 
 #include "model/ProjectModel.h"
 
+#include <QFileInfo>
+
 namespace {
 
 struct ListStepKind {
@@ -104,6 +106,16 @@ QString CellEditLabel(CellEdit edit, int row)
 QString AppendFileLabel()
 {
     return QStringLiteral("Append from file");
+}
+
+QString NewProjectLabel()
+{
+    return QStringLiteral("New project");
+}
+
+QString OpenProjectLabel(const QString &path)
+{
+    return QStringLiteral("Open ") + QFileInfo(path).fileName();
 }
 
 bool CanUndoEdit(const EditHistory &history, const PreviewEditor &editor)

@@ -18,6 +18,9 @@ QString FrameEditLabel(FrameEdit edit);
 // "Board number of frame 3", "Change mark of frame 3", "Time of frame 3".
 QString CellEditLabel(CellEdit edit, int row);
 QString AppendFileLabel();
+// "New project", "Open route7.nkv".
+QString NewProjectLabel();
+QString OpenProjectLabel(const QString &path);
 
 // A picture being placed is not yet part of the frame: Undo then only ends placing, stamping nothing,
 // and the next Undo undoes a step. Redo abandons placing before it redoes.
