@@ -55,7 +55,7 @@ int PointSizeOf(const QFont &font, int logicalDpi)
 TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(parent), prompts_(prompts)
 {
     setObjectName(QStringLiteral("FmVelmora"));
-    setWindowTitle(QStringLiteral("Velmora"));
+    setWindowTitle(model_.Captions.Caption);
     setAccessibleName(windowTitle());
     resize(1024, 653);
 
@@ -138,8 +138,9 @@ void TFmVelmora::FormShow()
     setFocusedCellHighlight(false);
     GraphicEdit->selectImageSize(0);
 
-    StatusBar1[1]->setText(QStringLiteral("192 Dot X 24 Dot"));
-    StatusBar1[2]->setText(QStringLiteral("24X24 X 8"));
+    model_.Captions.SizePanel = QStringLiteral("192 Dot X 24 Dot");
+    model_.Captions.ModulePanel = QStringLiteral("24X24 X 8");
+    showProjectCaptions();
 
     // The preview's first resize came before there was a sign; the scroll ranges follow it now.
     UpdateViewSize();

@@ -126,9 +126,6 @@ public:
     // preview until a left click stamps it into the current frame.
     void enterPlacing(const PreviewEditor::PictureWriter &writePicture);
 
-    // A new or opened project starts with no undo steps.
-    void clearHistory();
-
     // Selecting cell (column, row) of the list, row 1 being the first frame: a click on the cell that
     // is already selected edits it; then its frame becomes the current one.
     void StringGridSelectCell(int column, int row);
@@ -161,6 +158,14 @@ private:
     void closeFrameStep();
     // Shows whether Undo and Redo can act, and on what.
     void showHistoryState();
+    // Before New or Open replaces the project: keeps it for Undo when the history can hold it, and
+    // otherwise asks the save question first. Answers whether to go on.
+    bool keepProjectForUndo();
+    // After the project was replaced: the step that gives the one before back, or, when that could not
+    // be kept, no steps at all (they belonged to the project that is gone).
+    void recordProjectStep(const QString &label);
+    // The project's caption and the status bar's sign panels as the model holds them.
+    void showProjectCaptions();
     void Undo1Execute();
     // After undo or redo: the list, the preview, the tools and what is left to undo or redo.
     void showReplayedStep();
@@ -207,6 +212,9 @@ private:
     void Button1Click();
     // The save question on closing; answers whether the window may close.
     bool FormCloseQuery();
+    // "Do you want to save the change ?": answers whether to go on (Yes and a save that happened, or
+    // No).
+    bool askToSaveChange();
     // The open dialog, which keeps the file type chosen last from one use to the next.
     std::optional<FileChoice> chooseProjectToRead();
     void HelpAbout1Execute();

@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -66,18 +65,22 @@ void TFmVelmora::openProjectFile(const QString &path)
 void TFmVelmora::openProject(const QString &path, ProjectFormat format)
 {
     const CheckedProjectFile read = ReadProjectFile(path, format, {});
+    // A file that cannot be read changes nothing and is no step.
     if (!read.result.ok()) {
         prompts_.showMessage(read.result.message());
         return;
     }
+    if (!keepProjectForUndo()) {
+        return;
+    }
     OpenProject(model_, read.file, path);
-    setWindowTitle(CaptionFor(path));
-    StatusBar1[1]->setText(SignSizePanelText(model_));
-    StatusBar1[2]->setText(read.file.modules ? ModulePanelText(model_) : QString());
+    model_.Captions = {CaptionFor(path), SignSizePanelText(model_),
+                       read.file.modules ? ModulePanelText(model_) : QString()};
+    recordProjectStep(OpenProjectLabel(path));
+    showProjectCaptions();
     UpdateViewSize();
     showFrameList();
     DrawMatrix();
-    clearHistory();
     // Said now, not first at the close question, where Yes would then be a dead end.
     if (const auto notice = OpenedProjectSaveNotice(model_, read.file)) {
         prompts_.showMessage(*notice);
@@ -95,7 +98,8 @@ bool TFmVelmora::FileSave1Execute()
         prompts_.showMessage(saved.message());
         return false;
     }
-    setWindowTitle(CaptionFor(choice->path));
+    model_.Captions.Caption = CaptionFor(choice->path);
+    showProjectCaptions();
     return true;
 }
 
@@ -138,9 +142,14 @@ void TFmVelmora::closeEvent(QCloseEvent *event)
 
 bool TFmVelmora::FormCloseQuery()
 {
+    return askToSaveChange();
+}
+
+bool TFmVelmora::askToSaveChange()
+{
     switch (prompts_.askYesNoCancel(QStringLiteral("Do you want to save the change ?"))) {
     case SaveAnswer::Yes:
-        // Closing after a save that did not happen would lose the work the operator meant to keep.
+        // Going on after a save that did not happen would lose the work the operator meant to keep.
         return FileSave1Execute();
     case SaveAnswer::No:
         return true;

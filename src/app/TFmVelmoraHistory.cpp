@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 
 void TFmVelmora::connectHistory()
 {
@@ -20,20 +21,44 @@ void TFmVelmora::connectHistory()
 
 void TFmVelmora::showHistoryState()
 {
-    Undo1->setEnabled(history_.canUndo());
+    const bool canUndo = CanUndoEdit(history_, editor_);
+    Undo1->setEnabled(canUndo);
     Redo1->setEnabled(history_.canRedo());
-    const QString undo = QStringLiteral("Undo ") + history_.undoLabel();
+    const QString undo = QStringLiteral("Undo ") + UndoEditLabel(history_, editor_);
     const QString redo = QStringLiteral("Redo ") + history_.redoLabel();
-    ApplyHint(*Undo1,
-              history_.canUndo() ? undo + QLatin1Char('|') + undo : QStringLiteral("Undo|Nothing to undo"));
+    ApplyHint(*Undo1, canUndo ? undo + QLatin1Char('|') + undo : QStringLiteral("Undo|Nothing to undo"));
     ApplyHint(*Redo1,
               history_.canRedo() ? redo + QLatin1Char('|') + redo : QStringLiteral("Redo|Nothing to redo"));
 }
 
-void TFmVelmora::clearHistory()
+bool TFmVelmora::keepProjectForUndo()
 {
-    history_.clear();
+    // A stroke held on the preview ends here: the dialogs take its release.
+    closeFrameStep();
+    history_.openStep(StepShape::WholeProject);
+    if (history_.openStepFits()) {
+        return true;
+    }
+    history_.abandonStep();
+    return askToSaveChange();
+}
+
+void TFmVelmora::recordProjectStep(const QString &label)
+{
+    if (history_.stepOpen()) {
+        history_.closeStep(label);
+    } else {
+        history_.clear();
+    }
     showHistoryState();
+}
+
+void TFmVelmora::showProjectCaptions()
+{
+    const ProjectCaptions &captions = model_.Captions;
+    setWindowTitle(captions.Caption);
+    StatusBar1[1]->setText(captions.SizePanel);
+    StatusBar1[2]->setText(captions.ModulePanel);
 }
 
 void TFmVelmora::runFrameCommand(const std::function<PreviewPaint()> &command)
@@ -64,6 +89,9 @@ void TFmVelmora::Redo1Execute()
 
 void TFmVelmora::showReplayedStep()
 {
+    // Undo and redo of New and Open change the sign, its zoom and the captions too.
+    showProjectCaptions();
+    UpdateViewSize();
     showFrameList();
     DrawMatrix();
     showToolState();

@@ -66,6 +66,8 @@ TfmStart::TfmStart(PromptSeam &prompts, QWidget *parent) : QDialog(parent), prom
     connect(ComboBox2, &QComboBox::textActivated, this, &TfmStart::ComboBox2Change);
     connect(ComboBox2->lineEdit(), &QLineEdit::textEdited, this, &TfmStart::ComboBox2Change);
     ComboBox2->lineEdit()->installEventFilter(this);
+    OKButton->installEventFilter(this);
+    CancelButton->installEventFilter(this);
     setFixedSize(CancelButton->x() + CancelButton->width() + GroupBox1->x() + 8,
                  CancelButton->y() + CancelButton->height() + 35);
 
@@ -103,15 +105,22 @@ void TfmStart::showEvent(QShowEvent *event)
 
 bool TfmStart::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() != QEvent::KeyPress) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) {
+        return QDialog::eventFilter(watched, event);
+    }
+    // Enter presses the focused button, as Space does; the dialog has no default button that Enter in
+    // a field would press.
+    if (watched == OKButton || watched == CancelButton) {
+        static_cast<QPushButton *>(watched)->click();
+        return true;
+    }
     // Enter changes no number: the combo box would report it as a choice from the list, and the change
     // would make every module yellow again.
-    if (watched == ComboBox2->lineEdit() && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    return watched == ComboBox2->lineEdit() || QDialog::eventFilter(watched, event);
 }
 
 void TfmStart::listModules(int count)

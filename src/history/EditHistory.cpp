@@ -7,15 +7,6 @@
 
 namespace {
 
-std::size_t TextBytes(const RowCells &cells)
-{
-    std::size_t bytes = sizeof(RowCells);
-    for (const QString &text : cells) {
-        bytes += static_cast<std::size_t>(text.size()) * sizeof(QChar);
-    }
-    return bytes;
-}
-
 std::size_t RegionBytes(const std::optional<RegionState> &region)
 {
     return region ? sizeof(RegionState) + region->floatDots->bytes() : 0;
@@ -34,10 +25,25 @@ bool SameTexts(const RowCells &a, const RowCells &b)
 
 } // namespace
 
+std::size_t TextBytes(const QString &text)
+{
+    return static_cast<std::size_t>(text.size()) * sizeof(QChar);
+}
+
+std::size_t TextBytes(const RowCells &cells)
+{
+    std::size_t bytes = sizeof(RowCells);
+    for (const QString &text : cells) {
+        bytes += TextBytes(text);
+    }
+    return bytes;
+}
+
 std::size_t EditStep::bytes() const
 {
-    std::size_t total = sizeof(EditStep) + static_cast<std::size_t>(label.size()) * sizeof(QChar) +
-                        changedDots.bytes() + RegionBytes(regionBefore) + RegionBytes(regionAfter);
+    std::size_t total = sizeof(EditStep) + TextBytes(label) + changedDots.bytes() +
+                        RegionBytes(regionBefore) + RegionBytes(regionAfter) +
+                        (project ? project->bytes() : 0);
     if (regionBefore && regionAfter && regionBefore->floatDots == regionAfter->floatDots) {
         total -= regionAfter->floatDots->bytes();
     }
@@ -83,7 +89,15 @@ void EditHistory::openStep(StepShape shape, int row)
         break;
     case StepShape::InsertRows:
         break;
+    case StepShape::WholeProject:
+        open.project = ProjectSnapshot::capture(model_);
+        break;
     }
+}
+
+bool EditHistory::openStepFits() const
+{
+    return !open_ || !open_->project || sizeof(EditStep) + open_->project->bytes() <= limits_.maxBytes;
 }
 
 void EditHistory::closeStep(const QString &label)
@@ -148,6 +162,10 @@ std::optional<EditStep> EditHistory::finish(OpenStep &open) const
         }
         return step;
     }
+    case StepShape::WholeProject:
+        // Replacing the project is a step even when the new one looks the same: the operator did it.
+        step.project = std::move(open.project);
+        return step;
     }
     return std::nullopt;
 }
@@ -160,16 +178,16 @@ void EditHistory::record(EditStep step)
     redo_.clear();
     bytes_ += step.bytes();
     undo_.push_back(std::move(step));
-    while (!undo_.empty() &&
-           (static_cast<int>(undo_.size()) > limits_.maxSteps || bytes_ > limits_.maxBytes)) {
-        dropOldest();
-    }
+    trim(0);
 }
 
-void EditHistory::dropOldest()
+void EditHistory::trim(std::size_t keep)
 {
-    bytes_ -= undo_.front().bytes();
-    undo_.pop_front();
+    while (undo_.size() > keep &&
+           (static_cast<int>(undo_.size()) > limits_.maxSteps || bytes_ > limits_.maxBytes)) {
+        bytes_ -= undo_.front().bytes();
+        undo_.pop_front();
+    }
 }
 
 void EditHistory::undo()
@@ -189,9 +207,21 @@ void EditHistory::redo()
 void EditHistory::replay(std::deque<EditStep> &from, std::deque<EditStep> &to,
                          void (*apply)(ProjectModel &, const EditStep &))
 {
-    apply(model_, from.back());
-    to.push_back(std::move(from.back()));
+    EditStep &step = from.back();
+    bytes_ -= step.bytes();
+    if (step.project) {
+        ProjectSnapshot shown = ProjectSnapshot::capture(model_);
+        step.project->restore(model_);
+        step.project = std::move(shown);
+    } else {
+        apply(model_, step);
+    }
+    bytes_ += step.bytes();
+    to.push_back(std::move(step));
     from.pop_back();
+    // The project a whole-project step now keeps may be larger than the one it gave back; older steps
+    // make room, never the step just replayed.
+    trim(&to == &undo_ ? 1 : 0);
 }
 
 void EditHistory::clear()

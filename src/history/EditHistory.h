@@ -15,6 +15,7 @@ enum class StepShape {
     Cells,             // texts and Change marks of existing rows change in place
     RemoveSelectedRow, // the selected row goes (Delete, Cut)
     InsertRows,        // rows arrive at a given row (New, Insert, Paste, appending a file)
+    WholeProject,      // the project is replaced (New project, Open)
 };
 
 struct HistoryLimits {
@@ -26,7 +27,8 @@ struct HistoryLimits {
 // may change the project and closes it after; a step that changed nothing is forgotten, any other drops
 // the redo steps. Undo puts back everything the step changed (the frames' dots, the list's texts, Change
 // marks and line numbers, FrameCount, the floating region, the selected cell and the current frame) and
-// redo does the step's result again exactly. The clipboards are not part of any step.
+// redo does the step's result again exactly. New and Open are steps too: theirs keeps the whole project
+// they replaced. The clipboards are not part of any step.
 class EditHistory {
 public:
     explicit EditHistory(ProjectModel &model, HistoryLimits limits = {});
@@ -36,6 +38,11 @@ public:
     void openStep(StepShape shape, int row = 0);
     void closeStep(const QString &label);
     bool stepOpen() const { return open_.has_value(); }
+    // Whether the open step can be kept: a whole project larger than the history may hold cannot, and
+    // is then abandoned before anything changes.
+    bool openStepFits() const;
+    // Forgets the open step; nothing is recorded.
+    void abandonStep() { open_.reset(); }
 
     // No undo or redo in the middle of a step: it is not finished.
     bool canUndo() const { return !stepOpen() && !undo_.empty(); }
@@ -45,7 +52,7 @@ public:
     void undo();
     void redo();
 
-    // A new or opened project starts with no steps.
+    // Forgets every step (a project replaced that the history could not hold).
     void clear();
 
     int stepCount() const { return static_cast<int>(undo_.size() + redo_.size()); }
@@ -63,11 +70,14 @@ private:
         // Cells: the rows' texts and marks; RemoveSelectedRow: the row that goes.
         std::vector<RowEdit> rows;
         std::optional<FrameContent> removed;
+        // WholeProject: the project being replaced.
+        std::optional<ProjectSnapshot> project;
     };
 
     std::optional<EditStep> finish(OpenStep &open) const;
     void record(EditStep step);
-    void dropOldest();
+    // Drops the oldest undo steps while the history holds more than it may, keeping the newest `keep`.
+    void trim(std::size_t keep);
     // Replays the newest step of `from` and moves it over to `to`.
     void replay(std::deque<EditStep> &from, std::deque<EditStep> &to,
                 void (*apply)(ProjectModel &, const EditStep &));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/PackedDots.h"
+#include "history/ProjectSnapshot.h"
 #include "model/ProjectModel.h"
 
 #include <QString>
@@ -55,6 +56,10 @@ struct RowEdit {
     std::uint8_t changeAfter = 0;
 };
 
+// What texts cost the history's memory budget.
+std::size_t TextBytes(const QString &text);
+std::size_t TextBytes(const RowCells &cells);
+
 struct EditStep {
     QString label;
     ListSelection selectionBefore;
@@ -67,6 +72,9 @@ struct EditStep {
     std::optional<RegionState> regionAfter;
     std::optional<RowBlock> rows;
     std::vector<RowEdit> rowEdits;
+    // New and Open: the whole project the step does not show, the one it replaced or, once undone, the
+    // one it made. Undo and redo swap it with the model's.
+    std::optional<ProjectSnapshot> project;
 
     // What the step costs the history's memory budget.
     std::size_t bytes() const;

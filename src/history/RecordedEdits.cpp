@@ -2,6 +2,8 @@
 
 #include "model/ProjectModel.h"
 
+#include <QFileInfo>
+
 namespace {
 
 struct ListStepKind {
@@ -106,8 +108,32 @@ QString AppendFileLabel()
     return QStringLiteral("Append from file");
 }
 
+QString NewProjectLabel()
+{
+    return QStringLiteral("New project");
+}
+
+QString OpenProjectLabel(const QString &path)
+{
+    return QStringLiteral("Open ") + QFileInfo(path).fileName();
+}
+
+bool CanUndoEdit(const EditHistory &history, const PreviewEditor &editor)
+{
+    return editor.state() == EditingState::Placing || history.canUndo();
+}
+
+QString UndoEditLabel(const EditHistory &history, const PreviewEditor &editor)
+{
+    return editor.state() == EditingState::Placing ? QStringLiteral("Placing") : history.undoLabel();
+}
+
 void UndoEdit(EditHistory &history, PreviewEditor &editor)
 {
+    if (editor.state() == EditingState::Placing) {
+        editor.abandonPlacing();
+        return;
+    }
     Replay(history, editor, &EditHistory::undo);
 }
 

@@ -18,7 +18,14 @@ QString FrameEditLabel(FrameEdit edit);
 // "Board number of frame 3", "Change mark of frame 3", "Time of frame 3".
 QString CellEditLabel(CellEdit edit, int row);
 QString AppendFileLabel();
+// "New project", "Open route7.nkv".
+QString NewProjectLabel();
+QString OpenProjectLabel(const QString &path);
 
-// Placing in progress is abandoned before anything is undone or redone.
+// A picture being placed is not yet part of the frame: Undo then only ends placing, stamping nothing,
+// and the next Undo undoes a step. Redo abandons placing before it redoes.
+bool CanUndoEdit(const EditHistory &history, const PreviewEditor &editor);
+// What Undo would act on: "Placing" or the newest step's name.
+QString UndoEditLabel(const EditHistory &history, const PreviewEditor &editor);
 void UndoEdit(EditHistory &history, PreviewEditor &editor);
 void RedoEdit(EditHistory &history, PreviewEditor &editor);

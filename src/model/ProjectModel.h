@@ -68,6 +68,16 @@ struct TextSettings {
     int TextFontCharset = 0;
 };
 
+// What the window's caption and the status bar's sign panels say about the project. They follow from how
+// the project came to be, not from its geometry alone (the start-up panels read differently from New's,
+// an older file without module data leaves the module panel empty, a save names its file), so the
+// project keeps them and Undo of New or Open shows them again.
+struct ProjectCaptions {
+    QString Caption = QStringLiteral("Velmora");
+    QString SizePanel;
+    QString ModulePanel;
+};
+
 // The whole project as the main window holds it: sign geometry, the frame list, every frame's dots, the
 // colour of every dot position, the preview's view, the tools, the list clipboard and the file names.
 // Plain state with the system's names; the operations that keep its invariants are the free functions
@@ -109,6 +119,7 @@ public:
 
     QString WorkDir;
     QString FileName;
+    ProjectCaptions Captions;
 
 private:
     // DotColor [1024][256], same layout as the dot planes.

@@ -84,7 +84,7 @@ public:
     // only the picture given is placed, never dots an earlier, larger region left in the plane.
     PreviewPaint enterPlacing(const PictureWriter &writePicture);
 
-    // Ends placing without stamping (a new project).
+    // Ends placing without stamping (a new project, Undo while placing).
     void abandonPlacing() { model_.Tools.PlaceMode = false; }
 
     // Answers the last edit since the previous call and forgets it.

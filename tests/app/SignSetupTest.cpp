@@ -129,6 +129,32 @@ TEST_F(SignSetupWindow, InputThatMakesNoSignIsRefusedInTheDialog)
     EXPECT_EQ(project().WidthDot, 192);
 }
 
+TEST_F(SignSetupWindow, EnterPressesTheFocusedButtonButChangesNoNumber)
+{
+    runNew([](TfmStart &setup) {
+        typeInto(*setup.ComboBox2, "4");
+        QTest::keyClick(setup.ComboBox2->lineEdit(), Qt::Key_Return);
+        EXPECT_TRUE(setup.isVisible() && !setup.OKPressed);
+        setup.OKButton->setFocus();
+        QTest::keyClick(setup.OKButton, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_FALSE(setup.isVisible());
+    });
+    EXPECT_EQ(project().WidthDot, 64);
+    runNew([](TfmStart &setup) {
+        typeInto(*setup.ComboBox2, "2");
+        setup.OKButton->setFocus();
+        QTest::keyClick(setup.OKButton, Qt::Key_Return);
+    });
+    EXPECT_EQ(project().WidthDot, 32);
+    runNew([](TfmStart &setup) {
+        typeInto(*setup.ComboBox2, "5");
+        setup.CancelButton->setFocus();
+        QTest::keyClick(setup.CancelButton, Qt::Key_Return);
+        EXPECT_FALSE(setup.isVisible());
+    });
+    EXPECT_EQ(project().WidthDot, 32) << "Enter on Cancel cancels";
+}
+
 TEST_F(SignSetupWindow, NewAfterZoomingResetsTheZoomAndCentresThePicture)
 {
     window().ZoomIn->trigger();
@@ -138,7 +164,7 @@ TEST_F(SignSetupWindow, NewAfterZoomingResetsTheZoomAndCentresThePicture)
     window().btnAdd->click();
     ASSERT_TRUE(window().Undo1->isEnabled());
     runNew([](TfmStart &setup) { setup.OKButton->click(); });
-    EXPECT_FALSE(window().Undo1->isEnabled()) << "New starts an empty history";
+    EXPECT_EQ(window().Undo1->toolTip(), "Undo New project") << "New is a step";
     EXPECT_EQ(project().View.DotRadius, 2);
     EXPECT_EQ(window().ScrollBar1->value(), 0);
     EXPECT_EQ(window().ScrollBar2->value(), 0);

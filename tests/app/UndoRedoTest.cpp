@@ -2,11 +2,14 @@
 
 #include "app/BusImageView.h"
 #include "app/TextEditPage.h"
+#include "dialogs/TfmStart.h"
 #include "io/ProjectFiles.h"
 #include "preview/PreviewGeometry.h"
+#include "support/ProjectFileSamples.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -74,7 +77,7 @@ TEST_F(UndoRedo, MenuToolBarAndKeysUndoAndRedoWhatTheirHintsName)
     ASSERT_TRUE(SaveProject(project(), file).ok());
     prompts.queueFile({file, 0});
     w.FileOpen1->trigger();
-    EXPECT_FALSE(w.Undo1->isEnabled()) << "an opened project starts with no steps";
+    EXPECT_EQ(w.Undo1->toolTip(), "Undo Open p.nkv") << "opening is a step";
 }
 
 TEST_F(UndoRedo, AFocusedTextFieldKeepsItsOwnUndoKeys)
@@ -95,6 +98,78 @@ TEST_F(UndoRedo, AFocusedTextFieldKeepsItsOwnUndoKeys)
     QTest::keyClick(&selector, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(selector.currentText(), "5  X  7");
     EXPECT_EQ(project().FrameCount, 2) << "the project's New frame stays";
+}
+
+// The project before New or Open comes back whole: saved again it gives the same file.
+TEST_F(UndoRedo, NewAndOpenAreStepsThatGiveTheProjectBeforeThemBack)
+{
+    TFmVelmora &w = window();
+    w.Pen1->trigger();
+    QTest::mouseClick(w.BusImage, Qt::LeftButton, {}, dotCentre(3, 3));
+    w.btnAdd->click();
+    w.ZoomIn->trigger();
+    const QString before = fontDir.filePath(QStringLiteral("before.nkv"));
+    prompts.queueFile({before, 0});
+    w.FileSave1->trigger();
+    auto shown = [&w] {
+        return QStringList{w.windowTitle(), w.StatusBar1[1]->text(), w.StatusBar1[2]->text()};
+    };
+    const QStringList shownBefore = shown();
+
+    prompts.queueDialogAnswer([](QDialog &dialog) { dynamic_cast<TfmStart &>(dialog).OKButton->click(); });
+    w.FileNew1->trigger();
+    ASSERT_EQ(project().WidthDot, 128);
+    const QStringList shownNew = shown();
+    EXPECT_EQ(w.Undo1->toolTip(), "Undo New project");
+    pressKeys(w.StringGrid, Qt::Key_Z);
+    EXPECT_EQ(shown(), shownBefore);
+    EXPECT_EQ(project().View.DotRadius, 3) << "the zoom comes back too";
+    EXPECT_EQ(project().FrameCount, 2);
+    const QString undone = fontDir.filePath(QStringLiteral("undone.nkv"));
+    ASSERT_TRUE(SaveProject(project(), undone).ok());
+    EXPECT_EQ(ReadFileBytes(undone), ReadFileBytes(before));
+    pressKeys(w.StringGrid, Qt::Key_Y);
+    EXPECT_EQ(project().WidthDot, 128);
+    EXPECT_EQ(shown(), shownNew);
+
+    prompts.queueFile({fontDir.filePath(QStringLiteral("missing.nkv")), 0});
+    w.FileOpen1->trigger();
+    EXPECT_EQ(prompts.messages.size(), 1) << "a file that cannot be read is said so";
+    EXPECT_EQ(w.Undo1->toolTip(), "Undo New project") << "and is no step";
+    EXPECT_EQ(shown(), shownNew);
+    prompts.queueFile({before, 0});
+    w.FileOpen1->trigger();
+    EXPECT_EQ(project().WidthDot, 192);
+    pressKeys(w.StringGrid, Qt::Key_Z);
+    EXPECT_EQ(shown(), shownNew);
+    EXPECT_EQ(project().WidthDot, 128);
+    EXPECT_EQ(project().FileName, "");
+    pressKeys(w.StringGrid, Qt::Key_Z);
+    pressKeys(w.StringGrid, Qt::Key_Z);
+    EXPECT_EQ(project().FrameCount, 1) << "the steps before New are undone in turn";
+    EXPECT_TRUE(lit(3, 3));
+}
+
+TEST_F(UndoRedo, UndoWhilePlacingOnlyEndsThePlacing)
+{
+    TFmVelmora &w = window();
+    w.Pen1->trigger();
+    QTest::mouseClick(w.BusImage, Qt::LeftButton, {}, dotCentre(3, 3));
+    w.enterPlacing([](DotPlane &picture) { picture.set(8, 8, 1); });
+    QTest::mouseMove(w.BusImage, dotCentre(20, 10));
+    EXPECT_EQ(w.Undo1->toolTip(), "Undo Placing");
+    pressKeys(w.StringGrid, Qt::Key_Z);
+    EXPECT_FALSE(project().Tools.PlaceMode);
+    EXPECT_TRUE(lit(3, 3)) << "the stroke before stays";
+    EXPECT_FALSE(lit(20, 10)) << "nothing stamped";
+    EXPECT_EQ(w.Undo1->toolTip(), "Undo Pen stroke");
+    pressKeys(w.StringGrid, Qt::Key_Z);
+    EXPECT_FALSE(lit(3, 3));
+
+    w.enterPlacing([](DotPlane &picture) { picture.set(8, 8, 1); });
+    EXPECT_TRUE(w.Undo1->isEnabled()) << "with no step left, Undo still ends placing";
+    pressKeys(w.StringGrid, Qt::Key_Z);
+    EXPECT_FALSE(project().Tools.PlaceMode);
 }
 
 } // namespace

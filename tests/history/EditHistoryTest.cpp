@@ -2,6 +2,8 @@
 
 #include "io/ProjectTransfer.h"
 #include "list/FrameListTestSupport.h"
+#include "list/NewProject.h"
+#include "list/SignSetup.h"
 
 #include <QSize>
 
@@ -191,14 +193,100 @@ TEST_F(History, UndoingALiftPutsTheDotsBackAndEndsTheFloatAndUndoCancelsPlacingF
 
     frameStep([&] { editor.enterPlacing([](DotPlane &picture) { picture.set(0, 0, 1); }); });
     EXPECT_EQ(history.undoLabel(), "Drop region") << "placing drops the floating region first";
+    EXPECT_EQ(UndoEditLabel(history, editor), "Placing");
     UndoEdit(history, editor);
-    EXPECT_EQ(editor.state(), EditingState::Floating) << "placing ended, the drop undone";
+    EXPECT_EQ(editor.state(), EditingState::Idle) << "the first undo only ends placing";
+    EXPECT_EQ(model.FrameDots.at(0, 5, 5), 1) << "the drop stays";
+    EXPECT_EQ(history.undoLabel(), "Drop region");
+    UndoEdit(history, editor);
+    EXPECT_EQ(editor.state(), EditingState::Floating) << "the next undoes the drop";
     EXPECT_EQ(model.FloatDots.at(1, 1), 1);
 
     editor.togglePen();
     editor.selectPointerTool();
     history.openStep(StepShape::CurrentFrame);
     EXPECT_FALSE(history.canUndo()) << "no undo in the middle of a stroke";
+}
+
+// All of a project that New replaces: geometry, every colour, the list, the lit dots of every slot (listed
+// or not, inside the sign or beyond it), selection, zoom, file name and captions.
+struct WholeProject {
+    ProjectState listed;
+    std::array<int, 4> geometry = {};
+    std::array<int, MaxLedColors> LedColor = {};
+    std::vector<ColorRef> dotColors;
+    std::vector<std::vector<std::size_t>> litDots;
+    int DotRadius = 0;
+    QString FileName;
+    QStringList captions;
+
+    bool operator==(const WholeProject &) const = default;
+};
+
+WholeProject WholeProjectOf(const ProjectModel &model)
+{
+    WholeProject whole{StateOf(model),
+                       {model.LedNumber, model.LedWidthDot, model.WidthDot, model.HeightDot},
+                       model.LedColor,
+                       {},
+                       std::vector<std::vector<std::size_t>>(MaxFrames),
+                       model.View.DotRadius,
+                       model.FileName,
+                       {model.Captions.Caption, model.Captions.SizePanel, model.Captions.ModulePanel}};
+    for (int x = 0; x < MaxWidthDot; ++x) {
+        for (int y = 0; y < MaxHeightDot; ++y) {
+            whole.dotColors.push_back(model.dotColor(x, y));
+        }
+    }
+    for (int slot = 0; slot < MaxFrames; ++slot) {
+        for (std::size_t dot = 0; model.FrameDots.mayHoldLitDots(slot) && dot < PlaneBytes; ++dot) {
+            if (model.FrameDots.frame(slot)[dot]) {
+                whole.litDots[static_cast<std::size_t>(slot)].push_back(dot);
+            }
+        }
+    }
+    return whole;
+}
+
+TEST_F(History, NewIsAStepThatKeepsTheWholeProjectBeforeItCompactly)
+{
+    editor.togglePen();
+    stroke(PointerButton::Left, {{2, 2}, {3, 2}});
+    listStep(ListStep::NewFrame);
+    model.FrameDots.set(0, 1000, 250, 1); // beyond the sign, as a region dropped over its edge leaves it
+    model.FrameDots.set(7, 9, 9, 1);      // beyond the list, as a shorter file opened leaves it
+    model.ChangeFlag[7] = 1;
+    model.Cells.setCell(ColBoard, 2, QStringLiteral("42"));
+    model.setDotColor(900, 100, LedColorValue::Blue);
+    model.View.DotRadius = 4;
+    model.FileName = QStringLiteral("/tmp/a.nkv");
+    model.Captions = {QStringLiteral("Velmora - /tmp/a.nkv"), QStringLiteral("192Dot X 24Dot"), QString()};
+    const WholeProject before = WholeProjectOf(model);
+    const std::size_t stepsBytes = history.bytes();
+
+    history.openStep(StepShape::WholeProject);
+    ASSERT_TRUE(history.openStepFits());
+    ApplyNewProject(model, *ParseSignSetup(QStringLiteral("32 X 48"), QStringLiteral("16"), {}).setup);
+    model.Captions = {QStringLiteral("Velmora"), QStringLiteral("512Dot X 48Dot"), QString()};
+    history.closeStep(NewProjectLabel());
+    const WholeProject after = WholeProjectOf(model);
+    EXPECT_LT(history.bytes() - stepsBytes, std::size_t{64} << 10) << "lit dots and colour runs, not planes";
+
+    UndoEdit(history, editor);
+    EXPECT_TRUE(WholeProjectOf(model) == before);
+    RedoEdit(history, editor);
+    EXPECT_TRUE(WholeProjectOf(model) == after);
+    UndoEdit(history, editor);
+    EXPECT_EQ(history.undoLabel(), "New frame 2") << "the steps before New stay";
+    UndoEdit(history, editor);
+    UndoEdit(history, editor);
+    EXPECT_EQ(model.FrameDots.at(0, 2, 2), 0);
+
+    EditHistory small{model, {std::size_t{4} << 10, 200}};
+    small.openStep(StepShape::WholeProject);
+    EXPECT_FALSE(small.openStepFits()) << "the save question is asked instead";
+    small.abandonStep();
+    EXPECT_FALSE(small.stepOpen());
 }
 
 TEST_F(History, StepsStayWithinTheirLimitsDroppingTheOldestFirst)
