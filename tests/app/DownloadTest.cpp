@@ -104,7 +104,9 @@ TEST_F(DownloadWindow, CancelledOrUnopenedPortSendsNothing)
     bool enabledWhileWarned = false;
     prompts.whenWarned = [&] { enabledWhileWarned = window().isEnabled(); };
     window().BitBtn3->click();
-    EXPECT_EQ(prompts.warnings, QStringList({"Open COM Port Error"}));
+    // The box keeps its text and adds the system's reason on a line of its own.
+    EXPECT_EQ(prompts.warnings,
+              QStringList({"Open COM Port Error\n/nonexistent/serial-port: No such file or directory"}));
     EXPECT_TRUE(enabledWhileWarned);
     EXPECT_EQ(window().ProgressBar1->value(), 0);
     EXPECT_TRUE(window().isEnabled());
