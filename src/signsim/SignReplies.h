@@ -16,6 +16,9 @@ struct ReplyFaults {
     // inverted).
     std::set<int> dropped;
     std::set<int> garbled;
+    // Data packets, by the number they carry, that get no reply in any line however often they are sent:
+    // a sign that never answers a packet, whatever its sendings are numbered as they arrive.
+    std::set<int> ignoredData;
     bool silent = false;
 };
 
