@@ -175,6 +175,40 @@ TEST_F(DownloadWindow, FullDownloadReachesTheSignWithProgressAndTheWindowDisable
     EXPECT_TRUE(window().isEnabled());
 }
 
+TEST_F(DownloadWindow, APacketSentAgainIsNamedInTheLastStatusPanel)
+{
+    // Two modules of 16 x 16 make two packets; each reply comes 600 ms after its packet, so each packet is
+    // sent again and named until its reply comes.
+    auto model = std::make_unique<ProjectModel>();
+    ApplyStartupProject(*model);
+    model->LedNumber = 2;
+    model->LedWidthDot = 16;
+    model->WidthDot = 32;
+    model->HeightDot = 16;
+    openProject(*model);
+    SignSimulator sign;
+    qputenv("VELMORA_COM2",
+            sign.start({"--module-width", "16", "--late", "600", "--exit-after-end"}).toLocal8Bit());
+    answerPortDialog([](TfmCOMPort &shown) {
+        shown.ComboBox1->setCurrentIndex(1);
+        shown.Button1->click();
+    });
+    QLabel *panel = window().StatusBar1[3];
+    QStringList shown;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!panel->text().isEmpty() && !shown.contains(panel->text())) {
+            shown << panel->text();
+        }
+    });
+    watch.start(20);
+    window().BitBtn3->click();
+    EXPECT_TRUE(shown.contains("Line 001  packet 1  sent again (2 of 101)")) << shown.join('|').toStdString();
+    EXPECT_TRUE(panel->text().isEmpty());
+    EXPECT_TRUE(prompts.warnings.isEmpty() && prompts.messages.isEmpty());
+    EXPECT_EQ(sign.finish(), "line 1: board 1, 1 frame(s), 2 of 2 packets\nend\n");
+}
+
 TEST_F(DownloadWindow, InputDuringATransferIsDroppedNotReplayedAfterIt)
 {
     {
