@@ -19,10 +19,11 @@ inline constexpr int OwedQuietMs = 2 * ReplyWindowMs;
 
 // The sendings of the packets and the sign's replies to them. Every sending is owed one reply: as many
 // bytes as the packet has, then "OK" (any other two bytes there refuse it); the sign answers in the
-// order it was sent to. A reply that comes while a packet is being sent can only answer one of that
-// packet's sendings, since the replies owed by the packet before were awaited and discarded before it
-// went; so a late reply is never taken for a later packet's, and a packet is acknowledged only by an
-// "OK" the sign sent for it.
+// order it was sent to. A reply that comes while a packet is being sent answers one of that packet's
+// sendings, since the replies owed by the packet before were awaited and discarded before it went, so
+// a late reply is not taken for a later packet's and a packet is acknowledged only by an "OK" the sign
+// sent for it. A reply owed that has not come once the line has been quiet for OwedQuietMs is taken
+// for lost, as a sign that drops a reply would otherwise slow every packet after it.
 class ReplyLedger {
 public:
     ReplyLedger(SerialPorts &ports, int port, DownloadPace &pace) : ports_(ports), port_(port), pace_(pace) {}
