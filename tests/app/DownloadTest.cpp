@@ -4,6 +4,7 @@
 #include "dialogs/TfmCOMPort.h"
 #include "io/ProjectFiles.h"
 #include "support/LineProjects.h"
+#include "support/SignFixtures.h"
 #include "support/SignSimulator.h"
 
 #include <QAction>
@@ -181,10 +182,7 @@ TEST_F(DownloadWindow, APacketSentAgainIsNamedInTheLastStatusPanel)
     // sent again and named until its reply comes.
     auto model = std::make_unique<ProjectModel>();
     ApplyStartupProject(*model);
-    model->LedNumber = 2;
-    model->LedWidthDot = 16;
-    model->WidthDot = 32;
-    model->HeightDot = 16;
+    SetUpSign(*model, 32, 16, 16, model->View.DotRadius);
     openProject(*model);
     SignSimulator sign;
     qputenv("VELMORA_COM2",
