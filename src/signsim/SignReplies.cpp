@@ -16,3 +16,15 @@ std::optional<QByteArray> ReplyTo(const ReceivedPacket &packet, int ordinal, con
     }
     return reply;
 }
+
+QString ReplyRecord(const ReceivedPacket &packet, int ordinal, bool answered, const ReplyFaults &faults)
+{
+    const QString kind = packet.kind == PacketKind::Header ? QStringLiteral("header")
+                         : packet.kind == PacketKind::Data
+                             ? QStringLiteral("data packet %1").arg(packet.number)
+                             : QStringLiteral("end");
+    const QString fate = !answered                           ? QStringLiteral("not answered")
+                         : faults.garbled.count(ordinal) > 0 ? QStringLiteral("answered garbled")
+                                                             : QStringLiteral("answered");
+    return QStringLiteral("packet %1: %2, %3").arg(ordinal).arg(kind, fate);
+}

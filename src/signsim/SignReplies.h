@@ -3,6 +3,7 @@
 #include "signsim/ReceivedSign.h"
 
 #include <QByteArray>
+#include <QString>
 
 #include <optional>
 #include <set>
@@ -24,3 +25,8 @@ struct ReplyFaults {
 
 // The reply to the `ordinal`-th packet received, or none.
 std::optional<QByteArray> ReplyTo(const ReceivedPacket &packet, int ordinal, const ReplyFaults &faults);
+
+// The record of a packet and its fate, for comparing with what the downloader reports:
+// "packet 38: data packet 18, answered", "packet 39: data packet 18, not answered", "... answered
+// garbled".
+QString ReplyRecord(const ReceivedPacket &packet, int ordinal, bool answered, const ReplyFaults &faults);

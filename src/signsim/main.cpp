@@ -97,6 +97,10 @@ int main(int argc, char **argv)
     const QCommandLineOption hangUpAfter(
         QStringLiteral("hang-up-after"),
         QStringLiteral("Hang up once N packets have arrived and been answered."), QStringLiteral("N"));
+    const QCommandLineOption replies(
+        QStringLiteral("replies"),
+        QStringLiteral("Print a line for every packet received: its number as it arrived, its kind and "
+                       "whether it was answered."));
     const QCommandLineOption exitAfterEnd(QStringLiteral("exit-after-end"),
                                           QStringLiteral("Exit once the end packet has arrived."));
     const QCommandLineOption show(
@@ -109,7 +113,7 @@ int main(int argc, char **argv)
                        "1 Red, 2 Green, 3 Blue, 4 White; modules not named are yellow (default: all)."),
         QStringLiteral("CODES"));
     parser.addOptions({device, single, moduleWidth, width, out, late, drop, garble, ignoreData, silent,
-                       hangUpAfter, exitAfterEnd, show, colors});
+                       hangUpAfter, replies, exitAfterEnd, show, colors});
     parser.process(*app);
 
     SignConfig config;
@@ -176,6 +180,7 @@ int main(int argc, char **argv)
     options.faults = faults;
     options.hangUpAfter = hangUpAfterPackets;
     options.exitAfterEnd = parser.isSet(exitAfterEnd);
+    options.sayReplies = parser.isSet(replies);
     options.outFolder = outFolder;
     SignLineService service(std::move(line), config, options);
     QObject::connect(&service, &SignLineService::finished, app.get(), &QCoreApplication::exit);

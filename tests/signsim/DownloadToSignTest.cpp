@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -105,11 +106,17 @@ TEST_F(DownloadToSignTest, ASignAnsweringAfterTheReplyWindowHasEveryPacketTrulyA
     // (and said so), and the reply owed by its second sending is awaited rather than taken for the next.
     const QString small = folder.filePath(QStringLiteral("small.nkv"));
     ASSERT_EQ(RunCli({"new", "-o", small, "--type", "16 X 16", "--number", "2"}).exitCode, 0);
-    const QString device = sign.start({"--module-width", "16", "--late", "400", "--exit-after-end"});
+    const QString device =
+        sign.start({"--module-width", "16", "--late", "400", "--replies", "--exit-after-end"});
     const CliRun run = RunCli({"download", small, "--port", device});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.errLines().contains("velmora-cli download: Line 001  packet 1  sent again (2 of 101)"));
-    EXPECT_EQ(sign.finish(), "line 1: board 1, 1 frame(s), 2 of 2 packets\nend\n");
+    // The sign's record of its replies backs the success: each data packet was answered.
+    const QString record = sign.finish();
+    EXPECT_TRUE(record.contains(QRegularExpression(": data packet 1, answered\n"))) << record.toStdString();
+    EXPECT_TRUE(record.contains(QRegularExpression(": data packet 2, answered\n"))) << record.toStdString();
+    EXPECT_TRUE(record.contains("line 1: board 1, 1 frame(s), 2 of 2 packets\n"));
+    EXPECT_TRUE(record.endsWith("end\n"));
 }
 
 TEST_F(DownloadToSignTest, AHeaderItsModulesCannotLayOutIsLeftUnansweredAndSaysWhy)
