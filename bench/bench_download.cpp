@@ -52,6 +52,7 @@ public:
         return taken;
     }
     int close(int) override { return 0; }
+    QString failureReason(int) const override { return {}; }
 
     qint64 wireBytes = 0;
 
@@ -71,7 +72,7 @@ public:
     void pause(int ms) override { pausedMs += ms; }
     qint64 now() override { return clock_.elapsed(); }
     void dotWalked(qint64 total) override { window_.dotWalked(total); }
-    void warning(const QString &text) override { window_.warning(text); }
+    void warning(const QString &text, const QString &reason) override { window_.warning(text, reason); }
     void message(const QString &text) override { window_.message(text); }
 
     qint64 pausedMs = 0;

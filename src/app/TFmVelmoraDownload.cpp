@@ -61,7 +61,7 @@ void TFmVelmora::runDownload(DownloadVariant variant)
     QtSerialPorts ports;
     // The window is disabled for the transfer itself, which begins once the port is open and set up: a
     // port that fails to open is reported over a window left as it was.
-    WindowDownloadPace pace(prompts_, full ? ProgressBar1 : nullptr, [this, full] {
+    WindowDownloadPace pace(prompts_, full ? ProgressBar1 : nullptr, StatusBar1[3], [this, full] {
         if (full) {
             ProgressBar1->setRange(0, model_.FrameCount * model_.WidthDot * model_.HeightDot);
             ProgressBar1->setValue(0);

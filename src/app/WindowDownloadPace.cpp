@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
 
@@ -47,10 +48,10 @@ protected:
     }
 };
 
-WindowDownloadPace::WindowDownloadPace(PromptSeam &prompts, QProgressBar *progress,
+WindowDownloadPace::WindowDownloadPace(PromptSeam &prompts, QProgressBar *progress, QLabel *statusPanel,
                                        std::function<void()> starting)
     : prompts_(prompts), swallower_(std::make_unique<InputSwallower>()), progress_(progress),
-      starting_(std::move(starting))
+      statusPanel_(statusPanel), starting_(std::move(starting))
 {
     clock_.start();
 }
@@ -85,9 +86,16 @@ void WindowDownloadPace::dotWalked(qint64 total)
     }
 }
 
-void WindowDownloadPace::warning(const QString &text)
+void WindowDownloadPace::packetSentAgain(const QString &status)
 {
-    prompts_.showWarning(text);
+    if (statusPanel_) {
+        statusPanel_->setText(status);
+    }
+}
+
+void WindowDownloadPace::warning(const QString &text, const QString &reason)
+{
+    prompts_.showWarning(reason.isEmpty() ? text : text + QLatin1Char('\n') + reason);
 }
 
 void WindowDownloadPace::message(const QString &text)

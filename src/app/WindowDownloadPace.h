@@ -8,6 +8,7 @@
 #include <memory>
 
 class PromptSeam;
+class QLabel;
 class QProgressBar;
 
 // The download's pace in the editor: pauses run the event loop, so the window stays painted, while the
@@ -17,16 +18,20 @@ class QProgressBar;
 // large project is not slowed by them; messages go through the prompt seam.
 class WindowDownloadPace final : public DownloadPace {
 public:
-    // With no progress bar (the single-line download) the progress is not shown. `starting` runs once the
-    // port is open and set up, when the transfer begins.
-    WindowDownloadPace(PromptSeam &prompts, QProgressBar *progress, std::function<void()> starting = {});
+    // With no progress bar (the single-line download) the progress is not shown. `statusPanel` says which
+    // packet is being sent again while one is (none: not said). `starting` runs once the port is open and
+    // set up, when the transfer begins.
+    WindowDownloadPace(PromptSeam &prompts, QProgressBar *progress, QLabel *statusPanel = nullptr,
+                       std::function<void()> starting = {});
     ~WindowDownloadPace() override;
 
     void pause(int ms) override;
     void transferStarting() override;
     qint64 now() override { return clock_.elapsed(); }
     void dotWalked(qint64 total) override;
-    void warning(const QString &text) override;
+    void packetSentAgain(const QString &status) override;
+    // The text, and the port's reason on a line of its own.
+    void warning(const QString &text, const QString &reason) override;
     void message(const QString &text) override;
 
 private:
@@ -35,6 +40,7 @@ private:
     PromptSeam &prompts_;
     std::unique_ptr<InputSwallower> swallower_;
     QProgressBar *progress_;
+    QLabel *statusPanel_;
     std::function<void()> starting_;
     QElapsedTimer clock_;
     qint64 eventsProcessedAt_ = 0;

@@ -34,10 +34,24 @@ public:
     {
         say(QStringLiteral("line %1 of %2 (board %3)").arg(position).arg(lineCount).arg(board));
     }
-    void warning(const QString &text) override { say(text); }
+    // A dead sign is named at once, then once a second while its packet is being sent again, rather than
+    // with every sending.
+    void packetSentAgain(const QString &status) override
+    {
+        if (!status.isEmpty() && (saidAgainAt_ < 0 || now() - saidAgainAt_ >= SentAgainIntervalMs)) {
+            saidAgainAt_ = now();
+            say(status);
+        }
+    }
+    void warning(const QString &text, const QString &reason) override
+    {
+        say(reason.isEmpty() ? text : QStringLiteral("%1: %2").arg(text, reason));
+    }
     void message(const QString &text) override { say(text); }
 
 private:
+    static constexpr qint64 SentAgainIntervalMs = 1000;
+
     static void say(const QString &text)
     {
         std::fprintf(stderr, "velmora-cli download: %s\n", text.toUtf8().constData());
@@ -47,6 +61,7 @@ private:
     QElapsedTimer clock_;
     qint64 totalDots_;
     int shownTenths_ = 0;
+    qint64 saidAgainAt_ = -1;
 };
 
 } // namespace

@@ -24,8 +24,14 @@ public:
     // how many lines the download sends, and the line's board number.
     virtual void lineStarting(int, int, int) {}
 
-    // A box captioned "Warning" with an exclamation mark and OK.
-    virtual void warning(const QString &text) = 0;
+    // Called before every sending of a data packet after its first, with what the operator reads while
+    // it is being sent again ("Line 002  packet 17  sent again (12 of 101)"), and with an empty text
+    // once the packet is acknowledged or given up.
+    virtual void packetSentAgain(const QString &) {}
+
+    // A box captioned "Warning" with an exclamation mark and OK; `reason`, when not empty, is what the
+    // system said about the port, which the operator reads along with the text.
+    virtual void warning(const QString &text, const QString &reason) = 0;
     // A plain message box.
     virtual void message(const QString &text) = 0;
 };

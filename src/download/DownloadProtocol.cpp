@@ -4,9 +4,9 @@
 #include "download/DownloadPackets.h"
 #include "download/SerialPorts.h"
 #include "download/SignByteOrder.h"
+#include "model/FrameCells.h"
 #include "model/ProjectModel.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -15,21 +15,17 @@ constexpr int MostSendings = 101;
 constexpr int FirstHeaderPauseMs = 5000;
 constexpr int LaterHeaderPauseMs = 180;
 constexpr int EndPauseMs = 120;
-constexpr int ReplyPollMs = 2;
 const QString UploadAgainMessage =
     QStringLiteral("Upload File Error\uFF01Please Upload this File Again\uFF01");
-// A data packet's reply is read up to 256 bytes; a header's up to its length + 3, which for a line of
-// 255 frames is more than 256, so the buffer holds the longer of the two.
+// A data packet's replies are read up to 256 bytes a sending; a header's up to its length + 3.
 constexpr int DataReadLimit = 256;
-constexpr int LongestHeaderReadLimit = 7 + 255 + 3;
-constexpr int ReceiveBufferBytes = std::max(DataReadLimit, LongestHeaderReadLimit);
 
 class Transfer {
 public:
     Transfer(const ProjectModel &model, DownloadVariant variant, SerialPorts &ports, int port,
              DownloadPace &pace)
         : model_(model), variant_(variant), traits_(TraitsOf(variant)), ports_(ports), port_(port),
-          pace_(pace)
+          pace_(pace), replies_(ports, port, pace)
     {
     }
 
@@ -40,11 +36,9 @@ public:
     void close() { ports_.close(port_); }
 
 private:
-    // Flush, write, the fixed pause, then read into the cleared buffer: at most `readLimit` bytes, until
-    // the packet's own bytes and "OK" are in or the reply window has passed. Answers whether "OK" stands
-    // right after the packet's own bytes.
-    bool sendAndJudge(const std::uint8_t *packet, int length, int pauseMs, int readLimit);
-    bool sendDataPacket(const std::uint8_t *packet);
+    // Sends data packet `number` of `line` until the sign acknowledges it, at most MostSendings times;
+    // from the second sending on the operator reads which packet is being sent again.
+    bool sendDataPacket(const std::uint8_t *packet, int line, int number);
 
     const ProjectModel &model_;
     DownloadVariant variant_;
@@ -52,7 +46,7 @@ private:
     SerialPorts &ports_;
     int port_;
     DownloadPace &pace_;
-    std::array<std::uint8_t, ReceiveBufferBytes> received_ = {};
+    ReplyLedger replies_;
     qint64 dotsWalked_ = 0;
     bool firstHeader_ = true;
 };
@@ -70,41 +64,30 @@ bool Transfer::open()
     if (failure.isEmpty()) {
         return true;
     }
-    pace_.warning(failure);
+    pace_.warning(failure, ports_.failureReason(port_));
     close();
     return false;
 }
 
-bool Transfer::sendAndJudge(const std::uint8_t *packet, int length, int pauseMs, int readLimit)
+bool Transfer::sendDataPacket(const std::uint8_t *packet, int line, int number)
 {
-    ports_.flush(port_, FlushBothQueues);
-    ports_.write(port_, packet, length);
-    pace_.pause(pauseMs);
-    received_.fill(0);
-    const int complete = length + 2;
-    int got = 0;
-    const qint64 windowStart = pace_.now();
-    for (;;) {
-        const int taken = ports_.read(port_, received_.data() + got, readLimit - got);
-        if (taken < 0) {
-            break;
+    replies_.settle();
+    for (int sending = 1; sending <= MostSendings; ++sending) {
+        if (sending > 1) {
+            pace_.packetSentAgain(QStringLiteral("Line %1  packet %2  sent again (%3 of %4)")
+                                      .arg(Format000(line))
+                                      .arg(number)
+                                      .arg(sending)
+                                      .arg(MostSendings));
         }
-        got += taken;
-        if (got >= complete || got >= readLimit || pace_.now() - windowStart >= ReplyWindowMs) {
-            break;
-        }
-        pace_.pause(ReplyPollMs);
-    }
-    return received_[length] == 'O' && received_[length + 1] == 'K';
-}
-
-bool Transfer::sendDataPacket(const std::uint8_t *packet)
-{
-    for (int sending = 0; sending < MostSendings; ++sending) {
-        if (sendAndJudge(packet, traits_.packetLength, traits_.dataPauseMs, DataReadLimit)) {
+        if (replies_.send(packet, traits_.packetLength, traits_.dataPauseMs, DataReadLimit)) {
+            if (sending > 1) {
+                pace_.packetSentAgain(QString());
+            }
             return true;
         }
     }
+    pace_.packetSentAgain(QString());
     pace_.message(UploadAgainMessage);
     return false;
 }
@@ -116,9 +99,10 @@ bool Transfer::sendLine(const PlannedLine &line, int position, int lineCount)
     const bool longPause = firstHeader_ || variant_ == DownloadVariant::SingleLine;
     firstHeader_ = false;
     const int headerLength = static_cast<int>(header.size());
-    if (!sendAndJudge(header.data(), headerLength, longPause ? FirstHeaderPauseMs : LaterHeaderPauseMs,
-                      headerLength + 3)) {
-        pace_.warning(QStringLiteral("The Data of the File Error!!"));
+    replies_.settle();
+    if (!replies_.send(header.data(), headerLength, longPause ? FirstHeaderPauseMs : LaterHeaderPauseMs,
+                       headerLength + 3)) {
+        pace_.warning(QStringLiteral("The Data of the File Error!!"), QString());
         if (variant_ == DownloadVariant::Full) {
             pace_.message(QStringLiteral("Line No.:%1 Error!!").arg(line.board));
         }
@@ -146,7 +130,7 @@ bool Transfer::sendLine(const PlannedLine &line, int position, int lineCount)
         packet[dotOffset + filled] = byte;
         if (++filled == DotBytesPerPacket) {
             packet[dotOffset + DotBytesPerPacket] = PacketEnd;
-            if (!sendDataPacket(packet.data())) {
+            if (!sendDataPacket(packet.data(), line.number, packetNumber)) {
                 return false;
             }
             filled = 0;
@@ -158,6 +142,7 @@ bool Transfer::sendLine(const PlannedLine &line, int position, int lineCount)
 bool Transfer::sendEnd()
 {
     const std::vector<std::uint8_t> end = EndPacket(variant_);
+    replies_.settle();
     ports_.flush(port_, FlushBothQueues);
     const int length = static_cast<int>(end.size());
     // A sign that hung up after its last "OK" never learns that the transfer ended: that is no success.

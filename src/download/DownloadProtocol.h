@@ -1,15 +1,11 @@
 #pragma once
 
 #include "download/DownloadPlan.h"
+#include "download/ReplyLedger.h"
 
 class DownloadPace;
 class ProjectModel;
 class SerialPorts;
-
-// How long after the fixed pause the download keeps reading a reply that is not complete yet. A sign
-// that answers a little late is still heard, and a reply that comes later than this is discarded by
-// the flush before the next sending, so it can never acknowledge another packet.
-inline constexpr int ReplyWindowMs = 300;
 
 enum class DownloadOutcome {
     Done,        // the sign acknowledged every packet; the end packet was sent

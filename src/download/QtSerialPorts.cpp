@@ -35,16 +35,27 @@ QSerialPort *QtSerialPorts::openPort(int port) const
     return ValidPort(port) && ports_[port] && ports_[port]->isOpen() ? ports_[port].get() : nullptr;
 }
 
+QString QtSerialPorts::deviceOf(int port) const
+{
+    const auto mapped = devices_.find(port);
+    return mapped != devices_.end() ? mapped->second : SerialDeviceName(port);
+}
+
+int QtSerialPorts::failed(int port, const QSerialPort &serial)
+{
+    failures_[port] = QStringLiteral("%1: %2").arg(deviceOf(port), serial.errorString());
+    return -1;
+}
+
 int QtSerialPorts::open(int port)
 {
     if (!ValidPort(port) || openPort(port)) {
         return -1;
     }
-    const auto mapped = devices_.find(port);
-    auto serial =
-        std::make_unique<QSerialPort>(mapped != devices_.end() ? mapped->second : SerialDeviceName(port));
+    failures_[port].clear();
+    auto serial = std::make_unique<QSerialPort>(deviceOf(port));
     if (!serial->open(QIODevice::ReadWrite)) {
-        return -1;
+        return failed(port, *serial);
     }
     ports_[port] = std::move(serial);
     return 0;
@@ -60,13 +71,16 @@ int QtSerialPorts::setup(int port, int lineCode, int mode)
         serial->setBaudRate(lineCode == LineCode38400 ? QSerialPort::Baud38400 : QSerialPort::Baud9600) &&
         serial->setDataBits(QSerialPort::Data8) && serial->setParity(QSerialPort::NoParity) &&
         serial->setStopBits(QSerialPort::OneStop);
-    return done ? 0 : -1;
+    return done ? 0 : failed(port, *serial);
 }
 
 int QtSerialPorts::setFlow(int port, int setting)
 {
     QSerialPort *serial = openPort(port);
-    return serial && setting == NoFlowControl && serial->setFlowControl(QSerialPort::NoFlowControl) ? 0 : -1;
+    if (!serial || setting != NoFlowControl) {
+        return -1;
+    }
+    return serial->setFlowControl(QSerialPort::NoFlowControl) ? 0 : failed(port, *serial);
 }
 
 int QtSerialPorts::flush(int port, int queues)
@@ -105,7 +119,10 @@ int QtSerialPorts::read(int port, std::uint8_t *buffer, int count)
     // Without an event loop running, a zero wait is what moves arrived bytes into the port's buffer.
     serial->waitForReadyRead(0);
     const qint64 taken = serial->read(reinterpret_cast<char *>(buffer), count);
-    if (taken <= 0 && serial->error() == QSerialPort::ResourceError) {
+    // A line hung up reads as ready with nothing to read, which the port takes for a read error (or, once
+    // a flush or write has met the hang-up, for a resource error).
+    if (taken <= 0 &&
+        (serial->error() == QSerialPort::ResourceError || serial->error() == QSerialPort::ReadError)) {
         return -1;
     }
     return static_cast<int>(taken);
@@ -119,4 +136,9 @@ int QtSerialPorts::close(int port)
     ports_[port]->close();
     ports_[port].reset();
     return 0;
+}
+
+QString QtSerialPorts::failureReason(int port) const
+{
+    return ValidPort(port) ? failures_[port] : QString();
 }

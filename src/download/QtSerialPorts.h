@@ -28,11 +28,17 @@ public:
     int write(int port, const std::uint8_t *bytes, int count) override;
     int read(int port, std::uint8_t *buffer, int count) override;
     int close(int port) override;
+    QString failureReason(int port) const override;
 
 private:
     // The open port with that number, or none.
     QSerialPort *openPort(int port) const;
+    // The device port `port` stands for.
+    QString deviceOf(int port) const;
+    // Keeps why `serial` failed for failureReason and answers -1.
+    int failed(int port, const QSerialPort &serial);
 
     std::map<int, QString> devices_;
     std::array<std::unique_ptr<QSerialPort>, LastPortNumber + 1> ports_;
+    std::array<QString, LastPortNumber + 1> failures_;
 };

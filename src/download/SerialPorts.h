@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 // The download's serial layer: the seven roles of the port library it speaks to, each taking the port
@@ -22,6 +24,9 @@ public:
     // negative value when the port has failed (the far end hung up): no reply can come any more.
     virtual int read(int port, std::uint8_t *buffer, int count) = 0;
     virtual int close(int port) = 0;
+    // Why the last role that failed on the port failed, as the system gave it and naming the device the
+    // port stands for ("/dev/ttyUSB0: Permission denied"); empty when no reason is known.
+    virtual QString failureReason(int port) const = 0;
 };
 
 inline constexpr int FirstPortNumber = 1;

@@ -50,8 +50,12 @@ SignLineService::SignLineService(std::unique_ptr<SignSerialLine> line, SignConfi
         if (packet.kind == PacketKind::Header && !packet.filed && packet.bytes.back() == 0xFE) {
             ComplainOfUnfitHeader(packet, moduleWidth);
         }
-        if (const auto reply = ReplyTo(packet, packetsReceived_, options_.faults)) {
+        const auto reply = ReplyTo(packet, packetsReceived_, options_.faults);
+        if (reply) {
             replies_.push_back({*reply, QDeadlineTimer(options_.faults.lateMs, Qt::PreciseTimer)});
+        }
+        if (options_.sayReplies) {
+            Say(ReplyRecord(packet, packetsReceived_, reply.has_value(), options_.faults));
         }
         if (onPacket) {
             onPacket(packet, received);

@@ -27,6 +27,8 @@ public:
         // Hang up once this many packets have arrived and been answered; 0 never.
         int hangUpAfter = 0;
         bool exitAfterEnd = false;
+        // Print every packet's record: its number as it arrived, its kind and whether it was answered.
+        bool sayReplies = false;
         // Where line-NNN.txt and line-NNN.png go; none when empty.
         QString outFolder;
     };

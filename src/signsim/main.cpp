@@ -88,10 +88,19 @@ int main(int argc, char **argv)
     const QCommandLineOption garble(QStringLiteral("garble"),
                                     QStringLiteral("Answer these packets with every byte inverted."),
                                     QStringLiteral("N,M,..."));
+    const QCommandLineOption ignoreData(
+        QStringLiteral("ignore-data"),
+        QStringLiteral("Never answer the data packets carrying these numbers, in any line, however often "
+                       "they are sent."),
+        QStringLiteral("N,M,..."));
     const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never answer."));
     const QCommandLineOption hangUpAfter(
         QStringLiteral("hang-up-after"),
         QStringLiteral("Hang up once N packets have arrived and been answered."), QStringLiteral("N"));
+    const QCommandLineOption replies(
+        QStringLiteral("replies"),
+        QStringLiteral("Print a line for every packet received: its number as it arrived, its kind and "
+                       "whether it was answered."));
     const QCommandLineOption exitAfterEnd(QStringLiteral("exit-after-end"),
                                           QStringLiteral("Exit once the end packet has arrived."));
     const QCommandLineOption show(
@@ -103,8 +112,8 @@ int main(int argc, char **argv)
         QStringLiteral("With --show: colour codes of the modules from the left, comma-separated: 0 Yellow, "
                        "1 Red, 2 Green, 3 Blue, 4 White; modules not named are yellow (default: all)."),
         QStringLiteral("CODES"));
-    parser.addOptions({device, single, moduleWidth, width, out, late, drop, garble, silent, hangUpAfter,
-                       exitAfterEnd, show, colors});
+    parser.addOptions({device, single, moduleWidth, width, out, late, drop, garble, ignoreData, silent,
+                       hangUpAfter, replies, exitAfterEnd, show, colors});
     parser.process(*app);
 
     SignConfig config;
@@ -127,12 +136,14 @@ int main(int argc, char **argv)
     faults.lateMs = parser.value(late).toInt(&ok);
     const auto dropped = PacketNumbers(parser.value(drop));
     const auto garbled = PacketNumbers(parser.value(garble));
-    if (!ok || faults.lateMs < 0 || !dropped || !garbled) {
-        return Fail(
-            QStringLiteral("--late, --drop and --garble take non-negative milliseconds and packet numbers"));
+    const auto ignored = PacketNumbers(parser.value(ignoreData));
+    if (!ok || faults.lateMs < 0 || !dropped || !garbled || !ignored) {
+        return Fail(QStringLiteral("--late, --drop, --garble and --ignore-data take non-negative "
+                                   "milliseconds and packet numbers"));
     }
     faults.dropped = *dropped;
     faults.garbled = *garbled;
+    faults.ignoredData = *ignored;
     int hangUpAfterPackets = 0;
     if (parser.isSet(hangUpAfter)) {
         hangUpAfterPackets = parser.value(hangUpAfter).toInt(&ok);
@@ -169,6 +180,7 @@ int main(int argc, char **argv)
     options.faults = faults;
     options.hangUpAfter = hangUpAfterPackets;
     options.exitAfterEnd = parser.isSet(exitAfterEnd);
+    options.sayReplies = parser.isSet(replies);
     options.outFolder = outFolder;
     SignLineService service(std::move(line), config, options);
     QObject::connect(&service, &SignLineService::finished, app.get(), &QCoreApplication::exit);

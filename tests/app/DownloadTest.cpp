@@ -4,6 +4,7 @@
 #include "dialogs/TfmCOMPort.h"
 #include "io/ProjectFiles.h"
 #include "support/LineProjects.h"
+#include "support/SignFixtures.h"
 #include "support/SignSimulator.h"
 
 #include <QAction>
@@ -104,7 +105,9 @@ TEST_F(DownloadWindow, CancelledOrUnopenedPortSendsNothing)
     bool enabledWhileWarned = false;
     prompts.whenWarned = [&] { enabledWhileWarned = window().isEnabled(); };
     window().BitBtn3->click();
-    EXPECT_EQ(prompts.warnings, QStringList({"Open COM Port Error"}));
+    // The box keeps its text and adds the system's reason on a line of its own.
+    EXPECT_EQ(prompts.warnings,
+              QStringList({"Open COM Port Error\n/nonexistent/serial-port: No such file or directory"}));
     EXPECT_TRUE(enabledWhileWarned);
     EXPECT_EQ(window().ProgressBar1->value(), 0);
     EXPECT_TRUE(window().isEnabled());
@@ -171,6 +174,37 @@ TEST_F(DownloadWindow, FullDownloadReachesTheSignWithProgressAndTheWindowDisable
     EXPECT_TRUE(disabledWhileSending);
     EXPECT_EQ(window().ProgressBar1->value(), 0);
     EXPECT_TRUE(window().isEnabled());
+}
+
+TEST_F(DownloadWindow, APacketSentAgainIsNamedInTheLastStatusPanel)
+{
+    // Two modules of 16 x 16 make two packets; each reply comes 600 ms after its packet, so each packet is
+    // sent again and named until its reply comes.
+    auto model = std::make_unique<ProjectModel>();
+    ApplyStartupProject(*model);
+    SetUpSign(*model, 32, 16, 16, model->View.DotRadius);
+    openProject(*model);
+    SignSimulator sign;
+    qputenv("VELMORA_COM2",
+            sign.start({"--module-width", "16", "--late", "600", "--exit-after-end"}).toLocal8Bit());
+    answerPortDialog([](TfmCOMPort &shown) {
+        shown.ComboBox1->setCurrentIndex(1);
+        shown.Button1->click();
+    });
+    QLabel *panel = window().StatusBar1[3];
+    QStringList shown;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!panel->text().isEmpty() && !shown.contains(panel->text())) {
+            shown << panel->text();
+        }
+    });
+    watch.start(20);
+    window().BitBtn3->click();
+    EXPECT_TRUE(shown.contains("Line 001  packet 1  sent again (2 of 101)")) << shown.join('|').toStdString();
+    EXPECT_TRUE(panel->text().isEmpty());
+    EXPECT_TRUE(prompts.warnings.isEmpty() && prompts.messages.isEmpty());
+    EXPECT_EQ(sign.finish(), "line 1: board 1, 1 frame(s), 2 of 2 packets\nend\n");
 }
 
 TEST_F(DownloadWindow, InputDuringATransferIsDroppedNotReplayedAfterIt)

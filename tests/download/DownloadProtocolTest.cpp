@@ -149,6 +149,49 @@ TEST_F(DownloadProtocolTest, OnlyAPacketsOwnReplyAcknowledgesIt)
     EXPECT_EQ(sign.packets.size(), 20u + 1u);
 }
 
+TEST_F(DownloadProtocolTest, ALateReplyNeverAcknowledgesALaterPacket)
+{
+    // A sign that answers every packet after the reply window and never answers line 2's data packet 17:
+    // the late reply owed by packet 16's second sending must not pass for packet 17's.
+    SetUpLines(model, {1, 1});
+    const qint64 late = ReplyWindowMs + 100;
+    int headers = 0;
+    sign.answer = [&headers, late](int, const Bytes &packet) -> std::optional<ScriptedSign::Reply> {
+        headers += packet.front() == 'H';
+        if (headers == 2 && packet.front() == 'D' && packet[1] == 17) {
+            return std::nullopt;
+        }
+        return ScriptedSign::Acknowledge(packet, packet.front() == 'H' ? 0 : late);
+    };
+    EXPECT_EQ(download(), DownloadOutcome::NotAnswered);
+    EXPECT_EQ(pace.messages,
+              QStringList({QStringLiteral("Upload File Error\uFF01Please Upload this File Again\uFF01")}));
+    const std::vector<Bytes> data = packetsOf('D');
+    // Every other packet went twice, the first reply coming during the second sending; 17 went 101 times.
+    ASSERT_EQ(data.size(), 18u * 2 + 16u * 2 + 101u);
+    EXPECT_TRUE(std::all_of(data.end() - 101, data.end(), [](const Bytes &p) { return p[1] == 17; }));
+    // While a packet is sent again the operator reads which one, and no longer once it is answered.
+    EXPECT_EQ(pace.sentAgain.mid(0, 2), QStringList({"Line 001  packet 1  sent again (2 of 101)", ""}));
+    EXPECT_TRUE(pace.sentAgain.contains("Line 002  packet 17  sent again (12 of 101)"));
+    EXPECT_EQ(pace.sentAgain.mid(pace.sentAgain.size() - 2),
+              QStringList({"Line 002  packet 17  sent again (101 of 101)", ""}));
+
+    // As late a sign that answers everything but the first two sendings of line 1's packet 5 completes:
+    // each packet goes twice (packet 5 four times), the reply owed by its last sending awaited and
+    // discarded before the next packet goes.
+    sign = ScriptedSign(pace);
+    pace = VirtualPace();
+    sign.answer = [late](int index, const Bytes &packet) -> std::optional<ScriptedSign::Reply> {
+        if (index == 9 || index == 10) {
+            return std::nullopt;
+        }
+        return ScriptedSign::Acknowledge(packet, packet.front() == 'H' ? 0 : late);
+    };
+    EXPECT_EQ(download(), DownloadOutcome::Done);
+    EXPECT_TRUE(pace.messages.isEmpty());
+    EXPECT_EQ(packetsOf('D').size(), 18u * 2 * 2 + 2u);
+}
+
 TEST_F(DownloadProtocolTest, AnEndPacketThePortCannotTakeIsNoSuccess)
 {
     // Every packet acknowledged, then the sign hangs up before the end packet can go.
@@ -185,16 +228,20 @@ TEST_F(DownloadProtocolTest, UnansweredHeaderStopsWithTheLinesBoard)
 TEST_F(DownloadProtocolTest, OpeningFailuresAreReportedAndThePortClosed)
 {
     ApplyStartupProject(model);
-    const auto failWith = [this](int ScriptedSign::*step) {
+    const auto failWith = [this](int ScriptedSign::*step, const QString &reason = QString()) {
         sign = ScriptedSign(pace);
         pace = VirtualPace();
         sign.*step = -1;
+        sign.reason = reason;
         EXPECT_EQ(download(), DownloadOutcome::PortFailed);
         EXPECT_TRUE(sign.packets.empty());
         EXPECT_EQ(sign.calls.last(), "close 1");
         return pace.warnings;
     };
     EXPECT_EQ(failWith(&ScriptedSign::openResult), QStringList({"Open COM Port Error"}));
+    // The port's reason goes with the message.
+    EXPECT_EQ(failWith(&ScriptedSign::openResult, QStringLiteral("/dev/ttyUSB0: Permission denied")),
+              QStringList({"Open COM Port Error / /dev/ttyUSB0: Permission denied"}));
     EXPECT_EQ(failWith(&ScriptedSign::setupResult), QStringList({"COM Port Setup Error"}));
     EXPECT_EQ(failWith(&ScriptedSign::flowResult), QStringList({"Open COM Port Error"}));
 }

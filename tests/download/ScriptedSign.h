@@ -27,19 +27,25 @@ public:
     }
     qint64 now() override { return clock; }
     void dotWalked(qint64 total) override { dots = total; }
-    void warning(const QString &text) override { warnings << text; }
+    void packetSentAgain(const QString &status) override { sentAgain << status; }
+    void warning(const QString &text, const QString &reason) override
+    {
+        warnings << (reason.isEmpty() ? text : text + QStringLiteral(" / ") + reason);
+    }
     void message(const QString &text) override { messages << text; }
 
     qint64 clock = 0;
     qint64 dots = 0;
     std::vector<int> pauses;
+    QStringList sentAgain;
     QStringList warnings;
     QStringList messages;
 };
 
 // A sign on the far end of the serial layer, in virtual time. It records every role called and every
 // packet written, and answers each packet as `answer` says: by default at once with the packet's own
-// bytes and "OK". A reply becomes readable when its delay has passed; a flush discards it.
+// bytes and "OK". A reply becomes readable when its delay has passed; a flush discards the replies that
+// are readable.
 class ScriptedSign final : public SerialPorts {
 public:
     struct Reply {
@@ -77,7 +83,10 @@ public:
     }
     int flush(int port, int queues) override
     {
-        pending_.clear();
+        // Only what has arrived is discarded; a reply still on its way comes after the flush.
+        while (!pending_.empty() && pending_.front().due <= pace_->now()) {
+            pending_.pop_front();
+        }
         return record(QStringLiteral("flush %1 %2").arg(port).arg(queues), 0);
     }
     int write(int port, const std::uint8_t *bytes, int count) override
@@ -109,11 +118,14 @@ public:
         return taken;
     }
     int close(int port) override { return record(QStringLiteral("close %1").arg(port), 0); }
+    QString failureReason(int) const override { return reason; }
 
     Answer answer = [](int, const Bytes &packet) { return std::optional<Reply>(Acknowledge(packet)); };
     int openResult = 0;
     int setupResult = 0;
     int flowResult = 0;
+    // What the port says about its last failure.
+    QString reason;
     // The port fails every write after this many: the sign has hung up.
     int writesBeforeHangUp = std::numeric_limits<int>::max();
 

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -99,6 +100,25 @@ TEST_F(DownloadToSignTest, ASignThatHangsUpMidLineFailsTheDownload)
     EXPECT_EQ(sign.finish(), "hung up after 5 packets\n");
 }
 
+TEST_F(DownloadToSignTest, ASignAnsweringAfterTheReplyWindowHasEveryPacketTrulyAnswered)
+{
+    // Two modules of 16 x 16 make two packets, each answered 400 ms after it arrived: each is sent again
+    // (and said so), and the reply owed by its second sending is awaited rather than taken for the next.
+    const QString small = folder.filePath(QStringLiteral("small.nkv"));
+    ASSERT_EQ(RunCli({"new", "-o", small, "--type", "16 X 16", "--number", "2"}).exitCode, 0);
+    const QString device =
+        sign.start({"--module-width", "16", "--late", "400", "--replies", "--exit-after-end"});
+    const CliRun run = RunCli({"download", small, "--port", device});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.errLines().contains("velmora-cli download: Line 001  packet 1  sent again (2 of 101)"));
+    // The sign's record of its replies backs the success: each data packet was answered.
+    const QString record = sign.finish();
+    EXPECT_TRUE(record.contains(QRegularExpression(": data packet 1, answered\n"))) << record.toStdString();
+    EXPECT_TRUE(record.contains(QRegularExpression(": data packet 2, answered\n"))) << record.toStdString();
+    EXPECT_TRUE(record.contains("line 1: board 1, 1 frame(s), 2 of 2 packets\n"));
+    EXPECT_TRUE(record.endsWith("end\n"));
+}
+
 TEST_F(DownloadToSignTest, AHeaderItsModulesCannotLayOutIsLeftUnansweredAndSaysWhy)
 {
     // New's first sign, 8 modules of 16 x 16, to a simulator of 24-dot modules.
@@ -123,7 +143,9 @@ TEST_F(DownloadToSignTest, MistakesEndWithOneLineAndNothingSent)
               QStringList({"velmora-cli download: --line must be a line of the list, 1 .. 3"}));
     const CliRun noDevice = RunCli({"download", projectPath, "--port", "/nonexistent/tty", "--line", "3"});
     EXPECT_EQ(noDevice.exitCode, 1);
-    EXPECT_EQ(noDevice.errLines(), QStringList({"velmora-cli download: Open COM Port Error"}));
+    EXPECT_EQ(noDevice.errLines(),
+              QStringList({"velmora-cli download: Open COM Port Error: /nonexistent/tty: "
+                           "No such file or directory"}));
 
     // A fault the simulator cannot read is refused before it opens a line, not quietly left out.
     QProcess simulator;

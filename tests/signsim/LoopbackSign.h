@@ -43,6 +43,7 @@ public:
         return taken;
     }
     int close(int) override { return 0; }
+    QString failureReason(int) const override { return {}; }
 
     ReceivedSign sign;
     // Every line the sign reported, in order.

@@ -99,6 +99,14 @@ TEST(SignDecodingTest, SingleLinePacketsAreFiledPastTheirOneByteNumber)
     EXPECT_EQ(port.lines[0].expectedPackets, 270);
     EXPECT_EQ(port.packets, 1 + 270 + 3 + 1);
     ExpectSignHolds(model, port.lines, 1);
+
+    // One that never answers packet 7, however often it comes, fails the download after its 101 sendings.
+    faults = {};
+    faults.ignoredData = {7};
+    LoopbackSign deaf({24, true}, faults);
+    EXPECT_EQ(RunDownload(model, plan, DownloadVariant::SingleLine, deaf, 1, pace),
+              DownloadOutcome::NotAnswered);
+    EXPECT_EQ(deaf.packets, 1 + 6 + 101);
 }
 
 TEST(SignDecodingTest, ASignOverTwoHundredFiftyFiveDotsWideNeedsToKnowItsWidth)
