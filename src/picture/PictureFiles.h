@@ -13,7 +13,9 @@
 // The file's picture shown on a fresh surface at `editZoom` (see SamplePicture), or the reason it could
 // not be read: "Unknown picture file extension (.ext)" when the extension names no picture kind the
 // program reads, "Cannot open file PATH" when the file cannot be opened, "Bitmap image is not valid" when
-// its content cannot be decoded. A failure answers no surface, so the caller's picture stays as it was.
+// its content cannot be decoded, "PATH is too large: at most 268,435,456 pixels" for a picture of more than
+// 2^28 pixels (judged by its header, before decoding). A failure answers no surface, so the caller's
+// picture stays as it was.
 // A bitmap whose alpha channel is zero everywhere is read opaque, as viewers show it.
 struct SampledPicture {
     FileResult result = FileResult::done();
