@@ -132,9 +132,15 @@ SampledPicture SamplePictureFile(const QString &path, int editZoom)
 
 FileResult SaveEditSurface(const QImage &surface, const QString &path)
 {
+    const QString cannotCreate = QStringLiteral("Cannot create file %1").arg(path);
+    // The new file would take the place of a device or a pipe under that name (a link to a regular file
+    // is followed to it).
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        return FileResult::failed(cannotCreate + QStringLiteral(": not a regular file"));
+    }
     QSaveFile file(path);
     const bool written =
         file.open(QIODevice::WriteOnly) && QImageWriter(&file, "bmp").write(surface) && !CommitSaveFile(file);
-    return written ? FileResult::done()
-                   : FileResult::failed(QStringLiteral("Cannot create file %1").arg(path));
+    return written ? FileResult::done() : FileResult::failed(cannotCreate);
 }

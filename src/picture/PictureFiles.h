@@ -25,5 +25,6 @@ struct SampledPicture {
 SampledPicture SamplePictureFile(const QString &path, int editZoom);
 
 // Writes the surface as a Windows bitmap file, whatever the name's extension, replacing an older file
-// only once the new one is complete; "Cannot create file PATH" when that fails.
+// only once the new one is complete; "Cannot create file PATH" when that fails, and "Cannot create file
+// PATH: not a regular file", with nothing written, when a device, a pipe or a folder has that name.
 FileResult SaveEditSurface(const QImage &surface, const QString &path);

@@ -208,7 +208,7 @@ TEST_F(PictureFilesTest, AFileThatCannotBeReadIsNamedByItsKindOfFault)
     const QString blocked = dir.filePath(QStringLiteral("blocked.bmp"));
     ASSERT_TRUE(QDir().mkdir(blocked));
     EXPECT_EQ(SaveEditSurface(BlankEditSurface(), blocked).message(),
-              QStringLiteral("Cannot create file ") + blocked);
+              QStringLiteral("Cannot create file %1: not a regular file").arg(blocked));
 }
 
 TEST_F(PictureFilesTest, PicturesOpenUpToTheirPixelLimitAndHugeHeadersAreRefusedPlainly)
