@@ -7,6 +7,7 @@
 #include "cli/TextOptions.h"
 
 #include "io/ProjectFiles.h"
+#include "io/RegularFile.h"
 #include "list/NewProject.h"
 #include "routes/RouteFrames.h"
 #include "routes/RouteSign.h"
@@ -83,6 +84,10 @@ void PrintRowLines(const QString &table, std::vector<RouteProblem> lines, const 
 // Reads and checks the table: its rows, or none when a problem has been reported.
 std::optional<std::vector<RouteRow>> CheckedRows(const QString &table)
 {
+    if (IsOtherThanRegularFile(table)) {
+        FailCommand(command, QStringLiteral("cannot read the table '%1': not a regular file").arg(table));
+        return std::nullopt;
+    }
     QFile file(table);
     if (!file.open(QIODevice::ReadOnly)) {
         FailCommand(command, QStringLiteral("cannot read the table '%1': %2").arg(table, file.errorString()));

@@ -1,5 +1,6 @@
 #include "picture/PictureFiles.h"
 
+#include "io/RegularFile.h"
 #include "io/SaveFileCommit.h"
 #include "picture/BitmapLength.h"
 #include "picture/PictureSampling.h"
@@ -133,10 +134,7 @@ SampledPicture SamplePictureFile(const QString &path, int editZoom)
 FileResult SaveEditSurface(const QImage &surface, const QString &path)
 {
     const QString cannotCreate = QStringLiteral("Cannot create file %1").arg(path);
-    // The new file would take the place of a device or a pipe under that name (a link to a regular file
-    // is followed to it).
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) {
+    if (IsOtherThanRegularFile(path)) {
         return FileResult::failed(cannotCreate + QStringLiteral(": not a regular file"));
     }
     QSaveFile file(path);
