@@ -47,6 +47,9 @@ public:
     // A warning with Yes, No and Cancel; dismissing the box answers Cancel.
     virtual SaveAnswer askYesNoCancel(const QString &text) = 0;
 
+    // A warning with Yes and No, No preselected; answers whether Yes was chosen (dismissing the box is No).
+    virtual bool askYesNo(const QString &text) = 0;
+
     // The open and save file dialogs; no value when the operator cancels.
     virtual std::optional<FileChoice> chooseOpenFile(const FileDialogSpec &spec) = 0;
     virtual std::optional<FileChoice> chooseSaveFile(const FileDialogSpec &spec) = 0;

@@ -13,7 +13,8 @@ std::optional<FileChoice> RunFileDialog(const FileDialogSpec &spec, QFileDialog:
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    // The operator answered for the whole save already; the save never asks before replacing a file.
+    // The dialog itself never asks before replacing a file: a caller that asks does so through this seam,
+    // about the path it really writes.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(spec.filters);
     if (spec.filterIndex >= 0 && spec.filterIndex < spec.filters.size()) {
@@ -64,6 +65,12 @@ SaveAnswer QtPromptSeam::askYesNoCancel(const QString &text)
     default:
         return SaveAnswer::Cancel;
     }
+}
+
+bool QtPromptSeam::askYesNo(const QString &text)
+{
+    return QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), text,
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::optional<FileChoice> QtPromptSeam::chooseOpenFile(const FileDialogSpec &spec)

@@ -10,6 +10,7 @@ public:
     void showWarning(const QString &text) override;
     bool askOkCancel(const QString &text) override;
     SaveAnswer askYesNoCancel(const QString &text) override;
+    bool askYesNo(const QString &text) override;
     std::optional<FileChoice> chooseOpenFile(const FileDialogSpec &spec) override;
     std::optional<FileChoice> chooseSaveFile(const FileDialogSpec &spec) override;
     std::optional<QFont> chooseFont(const QFont &initial) override;

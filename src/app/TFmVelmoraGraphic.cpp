@@ -11,14 +11,38 @@
 #include "picture/PictureFiles.h"
 #include "picture/PictureUpload.h"
 
+#include <QFileInfo>
 #include <QPushButton>
 
 namespace {
 
-// Open and Save show the same single file type; the extension is added to a name typed without one.
-FileDialogSpec PictureFileDialog()
+const QString bitmapFilter = QStringLiteral("16x16 24x24 32x32 48x48 BMP File (*.bmp)");
+const QString bitmapExtension = QStringLiteral("bmp");
+
+// Save writes only bitmaps; Open reads the other usual picture kinds too, offered beside the bitmaps.
+FileDialogSpec SavePictureDialog()
 {
-    return {{QStringLiteral("16x16 24x24 32x32 48x48 BMP File (*.bmp)")}, 0, QStringLiteral("bmp")};
+    return {{bitmapFilter}, 0, bitmapExtension};
+}
+
+FileDialogSpec OpenPictureDialog()
+{
+    return {{bitmapFilter, QStringLiteral("Pictures (*.bmp *.png *.jpg *.jpeg)")}, 0, bitmapExtension};
+}
+
+// The file a save really writes: a name without any extension gets the bitmap's, as the dialog adds it,
+// whichever dialog the desktop shows.
+QString SavedPicturePath(const QString &chosen)
+{
+    return QFileInfo(chosen).fileName().contains(QLatin1Char('.'))
+               ? chosen
+               : chosen + QLatin1Char('.') + bitmapExtension;
+}
+
+// The desktop's usual question before a file is replaced.
+QString ReplaceQuestion(const QString &path)
+{
+    return QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
 }
 
 } // namespace
@@ -73,7 +97,7 @@ void TFmVelmora::Button6Click()
 
 void TFmVelmora::Button3Click()
 {
-    const auto choice = prompts_.chooseOpenFile(PictureFileDialog());
+    const auto choice = prompts_.chooseOpenFile(OpenPictureDialog());
     if (!choice) {
         return;
     }
@@ -90,11 +114,16 @@ void TFmVelmora::Button3Click()
 
 void TFmVelmora::Button5Click()
 {
-    const auto choice = prompts_.chooseSaveFile(PictureFileDialog());
+    const auto choice = prompts_.chooseSaveFile(SavePictureDialog());
     if (!choice) {
         return;
     }
-    const FileResult saved = SaveEditSurface(GraphicEdit->EditImage->picture(), choice->path);
+    // Any file is asked about, a project as much as a picture; a device or a pipe is refused unasked.
+    const QString path = SavedPicturePath(choice->path);
+    if (QFileInfo(path).isFile() && !prompts_.askYesNo(ReplaceQuestion(path))) {
+        return;
+    }
+    const FileResult saved = SaveEditSurface(GraphicEdit->EditImage->picture(), path);
     if (!saved.ok()) {
         prompts_.showMessage(saved.message());
     }

@@ -7,6 +7,7 @@
 #include "cli/TextOptions.h"
 
 #include "io/ProjectFiles.h"
+#include "io/RegularFile.h"
 #include "list/NewProject.h"
 #include "routes/RouteFrames.h"
 #include "routes/RouteSign.h"
@@ -87,6 +88,10 @@ void PrintRowLines(const QString &table, std::vector<RouteProblem> lines, const 
 // problems have been reported, every one of them.
 std::optional<std::vector<RouteRow>> CheckedRows(const QString &table, const FontFolders &folders)
 {
+    if (IsOtherThanRegularFile(table)) {
+        FailCommand(command, QStringLiteral("cannot read the table '%1': not a regular file").arg(table));
+        return std::nullopt;
+    }
     QFile file(table);
     if (!file.open(QIODevice::ReadOnly)) {
         FailCommand(command, QStringLiteral("cannot read the table '%1': %2").arg(table, file.errorString()));

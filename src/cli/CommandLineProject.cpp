@@ -91,11 +91,14 @@ std::optional<int> ChosenFrame(const QCommandLineParser &parser, const ProjectMo
 
 std::optional<QString> OutputNameProblem(const QString &out)
 {
-    if (FormatOfExtension(out) != ProjectFormat::Older) {
+    if (out.endsWith(QLatin1String(".nkv"), Qt::CaseInsensitive)) {
         return std::nullopt;
     }
-    return QStringLiteral("'%1': the older format is only read, never written; name the output '.nkv'")
-        .arg(out);
+    if (FormatOfExtension(out) == ProjectFormat::Older) {
+        return QStringLiteral("'%1': the older format is only read, never written; name the output '.nkv'")
+            .arg(out);
+    }
+    return QStringLiteral("'%1': only .nkv is written; name the output '.nkv'").arg(out);
 }
 
 void PrintOut(const QString &text)

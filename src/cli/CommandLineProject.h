@@ -38,8 +38,9 @@ LoadedProject LoadProject(const QCommandLineParser &parser, const QString &path)
 // The 0-based frame given by --frame, or why it is not a frame of the project.
 std::optional<int> ChosenFrame(const QCommandLineParser &parser, const ProjectModel &model, QString &error);
 
-// Why a project cannot be written to `out`: only the current format is ever written, and a '.kvf' name
-// would later be read as the older one. Nothing when the name is fine.
+// Why a project cannot be written to `out`: only the current format is ever written, under a name ending
+// in '.nkv' (any case), so that a project never lands on a picture or a table of another name and a
+// '.kvf' name is never later read as the older format. Nothing when the name is fine.
 std::optional<QString> OutputNameProblem(const QString &out);
 
 // Writes text to standard output as UTF-8.

@@ -4,10 +4,10 @@
 #include "io/CurrentFormatWriter.h"
 #include "io/OlderFormatReader.h"
 #include "io/ProjectTransfer.h"
+#include "io/RegularFile.h"
 #include "io/SaveFileCommit.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -28,6 +28,9 @@ ProjectFormat FormatOfExtension(const QString &path)
 CheckedProjectFile ReadProjectFile(const QString &path, ProjectFormat format, ReadRequest request)
 {
     request.fileName = path;
+    if (IsOtherThanRegularFile(path)) {
+        return {FileResult::failed(QStringLiteral("Cannot open '%1': not a regular file.").arg(path)), {}};
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return {FileResult::failed(QStringLiteral("Cannot open '%1': %2.").arg(path, file.errorString())),
@@ -43,9 +46,7 @@ FileResult SaveProject(const ProjectModel &model, const QString &path)
     if (!captured.result.ok()) {
         return captured.result;
     }
-    // A device or a pipe would be replaced by a regular file (a symbolic link is followed to its target).
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) {
+    if (IsOtherThanRegularFile(path)) {
         return SaveFailure(path, QStringLiteral("not a regular file"));
     }
     QSaveFile file(path);

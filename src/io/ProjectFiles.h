@@ -13,7 +13,8 @@ class ProjectModel;
 // format, anything else the current one.
 ProjectFormat FormatOfExtension(const QString &path);
 
-// Reads and checks the whole file; `request` says whether it is appended (its fileName is set here).
+// Reads and checks the whole file; `request` says whether it is appended (its fileName is set here). A
+// path that exists but is not a regular file (a pipe, a device, a folder) is refused unopened.
 CheckedProjectFile ReadProjectFile(const QString &path, ProjectFormat format, ReadRequest request);
 
 // Checks every cell, then writes the project through a temporary file that replaces `path` only once it

@@ -1,5 +1,6 @@
 #include "picture/PictureFiles.h"
 
+#include "io/RegularFile.h"
 #include "io/SaveFileCommit.h"
 #include "picture/BitmapLength.h"
 #include "picture/PictureSampling.h"
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QLocale>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -22,6 +24,31 @@ bool IsReadablePictureKind(const QString &extension)
 SampledPicture Refused(const QString &message)
 {
     return {FileResult::failed(message), {}};
+}
+
+// The most pixels a picture may have: a photograph of any camera, within about 1 GB at 32 bits a pixel.
+constexpr qint64 maxPicturePixels = qint64{1} << 28;
+// The decoder's memory cap (one for the whole program, 256 MB or less by default) would refuse pictures
+// accepted here, so it is raised to what the largest needs: 64-bit pixels, as 16-bit PNG channels decode,
+// are the widest it makes.
+constexpr int decoderLimitMegabytes = static_cast<int>(maxPicturePixels * 8 >> 20);
+
+qint64 PixelsOf(QSize size)
+{
+    return qint64{size.width()} * size.height();
+}
+
+// The pixels the header announces, before anything is decoded.
+qint64 AnnouncedPixels(const QByteArray &head, const QImageReader &reader)
+{
+    const QSize size = reader.size();
+    return size.isValid() ? PixelsOf(size) : BitmapPixels(head);
+}
+
+SampledPicture RefusedAsTooLarge(const QString &path)
+{
+    return Refused(QStringLiteral("%1 is too large: at most %2 pixels")
+                       .arg(path, QLocale(QLocale::English).toString(maxPicturePixels)));
 }
 
 // Whether a picture of the size and kind the reader announces stays within the memory the decoder
@@ -88,19 +115,30 @@ SampledPicture SamplePictureFile(const QString &path, int editZoom)
     // The content decides how it is decoded: a known extension on a picture of another kind still reads.
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
+    if (AnnouncedPixels(head, reader) > maxPicturePixels) {
+        return RefusedAsTooLarge(path);
+    }
+    QImageReader::setAllocationLimit(decoderLimitMegabytes);
     const bool bitmap = head.startsWith("BM");
     QImage picture = bitmap ? WithoutUnusedAlpha(DecodeBitmap(reader)) : reader.read();
     if (picture.isNull()) {
         return Refused(notValid);
+    }
+    // A kind whose header does not tell its size is judged once decoded.
+    if (PixelsOf(picture.size()) > maxPicturePixels) {
+        return RefusedAsTooLarge(path);
     }
     return {FileResult::done(), SamplePicture(picture, editZoom)};
 }
 
 FileResult SaveEditSurface(const QImage &surface, const QString &path)
 {
+    const QString cannotCreate = QStringLiteral("Cannot create file %1").arg(path);
+    if (IsOtherThanRegularFile(path)) {
+        return FileResult::failed(cannotCreate + QStringLiteral(": not a regular file"));
+    }
     QSaveFile file(path);
     const bool written =
         file.open(QIODevice::WriteOnly) && QImageWriter(&file, "bmp").write(surface) && !CommitSaveFile(file);
-    return written ? FileResult::done()
-                   : FileResult::failed(QStringLiteral("Cannot create file %1").arg(path));
+    return written ? FileResult::done() : FileResult::failed(cannotCreate);
 }

@@ -13,7 +13,9 @@
 // The file's picture shown on a fresh surface at `editZoom` (see SamplePicture), or the reason it could
 // not be read: "Unknown picture file extension (.ext)" when the extension names no picture kind the
 // program reads, "Cannot open file PATH" when the file cannot be opened, "Bitmap image is not valid" when
-// its content cannot be decoded. A failure answers no surface, so the caller's picture stays as it was.
+// its content cannot be decoded, "PATH is too large: at most 268,435,456 pixels" for a picture of more than
+// 2^28 pixels (judged by its header, before decoding). A failure answers no surface, so the caller's
+// picture stays as it was.
 // A bitmap whose alpha channel is zero everywhere is read opaque, as viewers show it.
 struct SampledPicture {
     FileResult result = FileResult::done();
@@ -23,5 +25,6 @@ struct SampledPicture {
 SampledPicture SamplePictureFile(const QString &path, int editZoom);
 
 // Writes the surface as a Windows bitmap file, whatever the name's extension, replacing an older file
-// only once the new one is complete; "Cannot create file PATH" when that fails.
+// only once the new one is complete; "Cannot create file PATH" when that fails, and "Cannot create file
+// PATH: not a regular file", with nothing written, when a device, a pipe or a folder has that name.
 FileResult SaveEditSurface(const QImage &surface, const QString &path);

@@ -8,9 +8,12 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -77,7 +80,9 @@ TEST_F(GraphicEdit, OpenSamplesTheFileAtTheChosenSizeAndARefusedFileChangesNothi
     page().Button3->click();
     ASSERT_EQ(prompts.fileDialogs.size(), 1U);
     EXPECT_EQ(prompts.fileDialogs[0].filters,
-              QStringList{QStringLiteral("16x16 24x24 32x32 48x48 BMP File (*.bmp)")});
+              (QStringList{QStringLiteral("16x16 24x24 32x32 48x48 BMP File (*.bmp)"),
+                           QStringLiteral("Pictures (*.bmp *.png *.jpg *.jpeg)")}));
+    EXPECT_EQ(prompts.fileDialogs[0].filterIndex, 0);
     EXPECT_EQ(prompts.fileDialogs[0].defaultSuffix, QStringLiteral("bmp"));
     EXPECT_TRUE(black(0, 0) && black(11, 11) && !black(12, 0) && black(24, 24));
     EXPECT_EQ(blackPixels(), 8 * 16 * 144);
@@ -108,7 +113,55 @@ TEST_F(GraphicEdit, SaveWritesTheSurfaceAndReportsAFileItCannotCreate)
     ASSERT_TRUE(QDir().mkdir(blocked));
     prompts.queueFile({blocked, 0});
     page().Button5->click();
-    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("Cannot create file ") + blocked});
+    EXPECT_EQ(prompts.messages,
+              QStringList{QStringLiteral("Cannot create file %1: not a regular file").arg(blocked)});
+    EXPECT_EQ(prompts.fileDialogs[0].filters,
+              QStringList{QStringLiteral("16x16 24x24 32x32 48x48 BMP File (*.bmp)")});
+}
+
+TEST_F(GraphicEdit, SaveAsksBeforeReplacingAFileAndNeverReplacesAPipe)
+{
+    QTest::mouseClick(page().EditImage, Qt::LeftButton, {}, QPoint(100, 60));
+    const auto write = [this](const char *name, const QByteArray &bytes) {
+        QFile file(fontDir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    };
+    const auto bytesOf = [this](const char *name) {
+        QFile file(fontDir.filePath(QString::fromLatin1(name)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    };
+    write("route.nkv", "a project");
+    write("badge.bmp", "an older picture");
+
+    // No keeps the project; a name typed without extension is asked about as the bitmap it becomes.
+    prompts.queueFile({fontDir.filePath(QStringLiteral("route.nkv")), 0});
+    prompts.queueYesNo(false);
+    page().Button5->click();
+    prompts.queueFile({fontDir.filePath(QStringLiteral("badge")), 0});
+    page().Button5->click(); // the question dismissed
+    EXPECT_EQ(prompts.questions,
+              (QStringList{QStringLiteral("route.nkv already exists.\nDo you want to replace it?"),
+                           QStringLiteral("badge.bmp already exists.\nDo you want to replace it?")}));
+    EXPECT_EQ(bytesOf("route.nkv"), "a project");
+    EXPECT_EQ(bytesOf("badge.bmp"), "an older picture");
+
+    prompts.queueFile({fontDir.filePath(QStringLiteral("badge")), 0});
+    prompts.queueYesNo(true);
+    page().Button5->click();
+    EXPECT_EQ(QImage(fontDir.filePath(QStringLiteral("badge.bmp"))).convertToFormat(QImage::Format_RGB32),
+              surface());
+    EXPECT_FALSE(QFileInfo::exists(fontDir.filePath(QStringLiteral("badge"))));
+
+    // A pipe is refused without a question and stays a pipe.
+    const QString pipe = fontDir.filePath(QStringLiteral("pipe.bmp"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    prompts.queueFile({pipe, 0});
+    page().Button5->click();
+    EXPECT_EQ(prompts.questions.size(), 3);
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("Cannot create file %1: not a regular file").arg(pipe)});
+    struct stat status {};
+    ASSERT_EQ(stat(QFile::encodeName(pipe).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }
 
 TEST_F(GraphicEdit, AnUploadedPictureIsPlacedWithItsPixelEightEightUnderThePointerAndOnlyLightsDots)

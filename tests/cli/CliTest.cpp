@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 // The built velmora-cli, run as a user would run it.
@@ -142,6 +144,62 @@ TEST_F(CommandLine, RenderRefusalsNameWhatIsWritten)
     EXPECT_TRUE(beyondAnInt.err.contains("more than the 268435456 pixels")) << beyondAnInt.err.toStdString();
     const CliRun jpeg = run({"render", path("one.kvf"), "--frame", "1", "-o", path("x.jpg")});
     EXPECT_TRUE(jpeg.err.contains("only .png is written")) << jpeg.err.toStdString();
+}
+
+TEST_F(CommandLine, AnInputThatIsAPipeIsRefusedAtOnce)
+{
+    // Each run would wait for a writer forever; the runner ends it after a minute and the test fails.
+    const QString pipe = path("pipe.nkv");
+    const QString table = path("table.csv");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_EQ(mkfifo(QFile::encodeName(table).constData(), 0600), 0);
+    WriteFileBytes(path("rows.csv"), "board\n1\n");
+    const QList<QStringList> runs = {
+        {"info", pipe},
+        {"dots", pipe, "--frame", "1"},
+        {"render", pipe, "--frame", "1", "-o", path("x.png")},
+        {"convert", pipe, path("x.nkv")},
+        {"download", pipe, "--port", path("no-port")},
+        {"build", table, "-o", path("x.nkv")},
+        {"build", path("rows.csv"), "-o", path("x.nkv"), "--like", pipe},
+    };
+    for (const QStringList &arguments : runs) {
+        const CliRun refused = run(arguments);
+        EXPECT_EQ(refused.exitCode, 1) << arguments.join(' ').toStdString();
+        EXPECT_EQ(refused.errLines().size(), 1) << refused.err.toStdString();
+        EXPECT_TRUE(refused.err.contains("not a regular file")) << refused.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(path("x.png")) || QFile::exists(path("x.nkv")));
+
+    // A link to a regular file is followed.
+    ASSERT_TRUE(QFile::link(path("two.kvf"), path("link.kvf")));
+    EXPECT_EQ(run({"info", path("link.kvf")}).out, run({"info", path("two.kvf")}).out);
+}
+
+TEST_F(CommandLine, ProjectsAreWrittenOnlyUnderANkvName)
+{
+    WriteFileBytes(path("badge.bmp"), "a picture");
+    WriteFileBytes(path("routes.csv"), "board\n1\n");
+    const QList<QStringList> refused = {
+        {"new", "-o", path("badge.bmp")},
+        {"convert", path("two.kvf"), path("badge.bmp")},
+        {"convert", path("two.kvf"), path("shot.png")},
+        {"build", path("routes.csv"), "-o", path("routes.csv")},
+        {"build", path("routes.csv"), "-o", path("plain")},
+    };
+    for (const QStringList &arguments : refused) {
+        const CliRun failed = run(arguments);
+        EXPECT_EQ(failed.exitCode, 1) << arguments.join(' ').toStdString();
+        EXPECT_EQ(failed.errLines().size(), 1) << failed.err.toStdString();
+        EXPECT_TRUE(failed.err.contains("only .nkv is written")) << failed.err.toStdString();
+    }
+    EXPECT_EQ(ReadFileBytes(path("badge.bmp")), "a picture");
+    EXPECT_EQ(ReadFileBytes(path("routes.csv")), "board\n1\n");
+    EXPECT_FALSE(QFile::exists(path("shot.png")) || QFile::exists(path("plain")));
+
+    // The extension in any case.
+    EXPECT_EQ(run({"convert", path("two.kvf"), path("upper.NKV")}).exitCode, 0);
+    EXPECT_EQ(run({"info", path("upper.NKV")}).exitCode, 0);
 }
 
 TEST_F(CommandLine, NeverNeedsADisplay)

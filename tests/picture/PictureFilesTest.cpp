@@ -208,7 +208,36 @@ TEST_F(PictureFilesTest, AFileThatCannotBeReadIsNamedByItsKindOfFault)
     const QString blocked = dir.filePath(QStringLiteral("blocked.bmp"));
     ASSERT_TRUE(QDir().mkdir(blocked));
     EXPECT_EQ(SaveEditSurface(BlankEditSurface(), blocked).message(),
-              QStringLiteral("Cannot create file ") + blocked);
+              QStringLiteral("Cannot create file %1: not a regular file").arg(blocked));
+}
+
+TEST_F(PictureFilesTest, PicturesOpenUpToTheirPixelLimitAndHugeHeadersAreRefusedPlainly)
+{
+    // A header claiming 2^31 - 1 pixels each way on a file of 54 bytes: its rows are far past the end.
+    QByteArray claim("BM");
+    Append32(claim, {54, 0, 54});
+    Append32(claim, {40, 0x7FFFFFFF, 0x7FFFFFFF, 1 | 24 << 16, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(SamplePictureFile(writeBytes(QStringLiteral("claim.bmp"), claim), 12).result.message(),
+              QStringLiteral("Bitmap image is not valid"));
+
+    // More than the decoder takes by default, yet small on disk: one colour compresses to almost nothing.
+    QImage large(6000, 6000, QImage::Format_RGB888);
+    large.fill(Qt::black);
+    const QString largePath = WritePictureFile(dir, QStringLiteral("large.png"), large);
+    large = QImage();
+    EXPECT_EQ(BlackPixels(open(largePath, EditZoomOfItem(0))), EditSurfaceSize * EditSurfaceSize);
+
+    // One row of pixels more than 2^28, run-length coded as a bare end of picture: refused by its header.
+    const QByteArray codes("\x00\x01", 2);
+    const quint32 rowsAt = 14 + 40 + 2 * 4;
+    QByteArray huge("BM");
+    Append32(huge, {rowsAt + 2, 0, rowsAt});
+    Append32(huge, {40, 16384, 16385, 1 | 8 << 16, 1, 2, 0, 0, 2, 0});
+    Append32(huge, {0x00FFFFFF, 0});
+    huge.append(codes);
+    const QString hugePath = writeBytes(QStringLiteral("huge.bmp"), huge);
+    EXPECT_EQ(SamplePictureFile(hugePath, 12).result.message(),
+              hugePath + QStringLiteral(" is too large: at most 268,435,456 pixels"));
 }
 
 } // namespace

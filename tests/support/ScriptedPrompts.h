@@ -18,6 +18,7 @@ public:
     void queueDialogAnswer(DialogAnswer answer) { dialogAnswers_.push(std::move(answer)); }
     void queueYesNoCancel(SaveAnswer answer) { questionAnswers_.push(answer); }
     void queueOkCancel(bool ok) { okCancelAnswers_.push(ok); }
+    void queueYesNo(bool yes) { yesNoAnswers_.push(yes); }
     // A choice with an empty path stands for the operator cancelling the dialog.
     void queueFile(FileChoice choice) { fileAnswers_.push(std::move(choice)); }
     void queueFont(std::optional<QFont> font) { fontAnswers_.push(std::move(font)); }
@@ -51,6 +52,12 @@ public:
     {
         questions << text;
         return next(questionAnswers_, SaveAnswer::Cancel);
+    }
+
+    bool askYesNo(const QString &text) override
+    {
+        questions << text;
+        return next(yesNoAnswers_, false);
     }
 
     std::optional<FileChoice> chooseOpenFile(const FileDialogSpec &spec) override
@@ -100,6 +107,7 @@ private:
     std::queue<DialogAnswer> dialogAnswers_;
     std::queue<SaveAnswer> questionAnswers_;
     std::queue<bool> okCancelAnswers_;
+    std::queue<bool> yesNoAnswers_;
     std::queue<FileChoice> fileAnswers_;
     std::queue<std::optional<QFont>> fontAnswers_;
 };
