@@ -5,7 +5,9 @@
 #include "cli/CommandLineProject.h"
 #include "cli/TextOptions.h"
 #include "text/FaceSubstitutes.h"
+#include "text/FontFileDamage.h"
 #include "text/FontFileTable.h"
+#include "text/GlyphCoverage.h"
 #include "text/TextChoice.h"
 
 #include <QDir>
@@ -30,7 +32,8 @@ void AddOptions(QCommandLineParser &parser)
         "\"24 Pixel(KV)\", \"32 Pixel(KV)\") \"Number\"; 'other' means \"Other\", no selector, with the font "
         "of --face and --size. Entries are matched exactly, blanks included. A font file entry whose file "
         "cannot be read in the font folder draws with the system font, as in the editor, and says so on "
-        "standard error."));
+        "standard error; one shorter than its glyphs need is refused, and the characters a font file has no "
+        "glyph for are named there."));
     parser.addOptions({
         {QStringLiteral("text"), QStringLiteral("The text to compose."), QStringLiteral("TEXT")},
         {QStringLiteral("source"),
@@ -126,13 +129,28 @@ int RunCompose(const QStringList &arguments)
         return FailCommand(command, error);
     }
 
+    const FontFileEntry *chosen = ChosenFontFile(*request);
+    // A file cut short would print dark cells where its glyphs belong, as if the text were drawn.
+    if (chosen) {
+        if (const auto damage = FontFileDamage(*chosen, {request->workDir, request->installedFontDir})) {
+            return FailCommand(command,
+                               QStringLiteral("font %1: %2").arg(QString::fromUtf8(chosen->label), *damage));
+        }
+    }
+
     InstallFaceSubstitutes();
     auto picture = std::make_unique<DotPlane>();
-    const FontFileEntry *chosen = ChosenFontFile(*request);
-    if (ComposeText(*request, *picture) != chosen) {
+    const FontFileEntry *used = ComposeText(*request, *picture);
+    if (used != chosen) {
         const QString path = QDir::toNativeSeparators(FontFilePath(request->workDir, chosen->fileName));
         std::fprintf(stderr, "velmora-cli compose: cannot read %s; drawn with the system font\n",
                      path.toUtf8().constData());
+    } else if (used) {
+        const std::vector<char32_t> missing = CharactersWithoutGlyph(request->text, *used);
+        if (!missing.empty()) {
+            std::fprintf(stderr, "velmora-cli compose: warning: %s\n",
+                         MissingGlyphsText(*used, missing).toUtf8().constData());
+        }
     }
     PrintOut(PictureText(*picture, std::min(request->widthDot + PictureMargin, MaxWidthDot),
                          std::min(request->heightDot + PictureMargin, MaxHeightDot)));

@@ -93,23 +93,6 @@ QString CutDescription(const ProjectModel &model, const LitBox &whole, DotCorner
     return parts.join(QStringLiteral(", "));
 }
 
-// "text: no glyph in LABEL for 'T', 'a', 'i'": the characters the font file has no glyph for, at most
-// namedAtMost of them and then how many more, so that a long text of foreign letters gives a readable line.
-QString MissingGlyphsWarning(const FontFileEntry &font, const std::vector<char32_t> &missing)
-{
-    constexpr std::size_t namedAtMost = 20;
-    QStringList quoted;
-    for (std::size_t i = 0; i < std::min(missing.size(), namedAtMost); ++i) {
-        quoted << QStringLiteral("'%1'").arg(QString::fromUcs4(&missing[i], 1));
-    }
-    QString warning =
-        QStringLiteral("text: no glyph in %1 for %2").arg(QString::fromUtf8(font.label), quoted.join(", "));
-    if (missing.size() > namedAtMost) {
-        warning += QStringLiteral(" and %1 more").arg(missing.size() - namedAtMost);
-    }
-    return warning;
-}
-
 // Placing's stamp at `at`, then FloatDots cleared as placing leaves it.
 void StampAt(ProjectModel &model, DotCorner at)
 {
@@ -190,7 +173,7 @@ private:
         const std::vector<char32_t> missing = used ? CharactersWithoutGlyph(route.text, *used)
                                                    : std::vector<char32_t>();
         if (!missing.empty()) {
-            build_.warnings.push_back({route.row, MissingGlyphsWarning(*used, missing)});
+            build_.warnings.push_back({route.row, QStringLiteral("text: ") + MissingGlyphsText(*used, missing)});
         }
         // Missing characters named, nothing more is to be said of a text that lights nothing for them.
         if (box.empty) {

@@ -14,3 +14,7 @@
 
 // Those characters, each once, in the order they first appear.
 std::vector<char32_t> CharactersWithoutGlyph(const QString &text, const FontFileEntry &entry);
+
+// "no glyph in LABEL for 'T', 'a', 'i'": at most twenty of the characters named, then how many more, so
+// that a long text of foreign letters gives a readable line.
+QString MissingGlyphsText(const FontFileEntry &entry, const std::vector<char32_t> &missing);

@@ -58,12 +58,13 @@ TEST_F(ComposeCommand, PrintsChineseGlyphsFromTheFontFolderFromBothIndexRanges)
     EXPECT_EQ(run.rows[16], QString(48, QLatin1Char('.')));
 }
 
-TEST_F(ComposeCommand, DigitFilesSkipLettersAndAMissingFileFallsBackWithANote)
+TEST_F(ComposeCommand, DigitFilesSkipLettersNamingThemAMissingFileFallsBackAndACutFileIsRefused)
 {
     WriteFontFile(dir.path(), QStringLiteral("Number32.32"), DigitFontText(32));
     const ComposeRun digits = Compose(dir.path(), {"--text", "9x0", "--source", "32 Pixel(KV)", "--width", "32",
                                                "--height", "32", "--font-dir", dir.path()});
     ASSERT_EQ(digits.exitCode, 0);
+    EXPECT_EQ(digits.errorLines, QStringList{"velmora-cli compose: warning: no glyph in 32 Pixel(KV) for 'x'"});
     for (int x = 0; x < 48; ++x) {
         for (int y = 0; y < 48; ++y) {
             const bool lit = x < 32 && y < 32 && DigitDotLit(x < 16 ? 9 : 0, x % 16, y);
@@ -76,6 +77,17 @@ TEST_F(ComposeCommand, DigitFilesSkipLettersAndAMissingFileFallsBackWithANote)
     EXPECT_EQ(fallback.exitCode, 0);
     ASSERT_EQ(fallback.errorLines.size(), 1);
     EXPECT_TRUE(fallback.errorLines[0].contains("Number24.24")) << fallback.errorLines[0].toStdString();
+
+    QFile cut(dir.filePath(QStringLiteral("STDFONT.24")));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    ASSERT_EQ(cut.write(QByteArray(1000, '\0')), 1000);
+    cut.close();
+    const ComposeRun refused =
+        Compose(dir.path(), {"--text", "中", "--source", "24(明體)", "--font-dir", dir.path()});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.rows.isEmpty());
+    EXPECT_EQ(refused.errorLines, QStringList{"velmora-cli compose: font 24(明體): STDFONT.24 is 1000 bytes, "
+                                              "shorter than the 942768 bytes its glyphs need"});
 }
 
 TEST_F(ComposeCommand, WithoutAFontFolderAFileAbsentFromTheCurrentOneComesFromTheInstalledDataFolder)
