@@ -1,8 +1,10 @@
 # The distribution's hardening for release and package builds: the compiler and linker flags
 # dpkg-buildflags gives with every hardening feature on (fortified functions, stack protector, read-only
 # relocations with immediate binding), plus stack clash and control-flow protection where that dpkg does
-# not yet name them. Optimisation and debug information stay the build type's, and dpkg's file prefix
-# map, which names the folder it was asked from, is left out.
+# not yet name them. Optimisation and debug information stay the build type's. dpkg's file prefix map
+# names the folder it was asked from; in its place the build folder is mapped to ".", so that the folder
+# a build is made in leaves no trace in its programs (their build IDs are taken over the debug
+# information too) and two builds of one commit give the same package.
 # Not for a debug build (fortified functions need optimisation) nor a sanitizer build (the sanitizers
 # bring their own checks and do not combine with fortified functions).
 
@@ -35,6 +37,8 @@ foreach(flag -fstack-clash-protection -fcf-protection)
         endif()
     endif()
 endforeach()
+
+list(APPEND cxx_flags -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
 
 set(optimised_build $<NOT:$<CONFIG:Debug>>)
 foreach(flag IN LISTS cpp_flags cxx_flags)
