@@ -5,7 +5,7 @@ SANITIZE_BUILD ?= build-sanitize
 JOBS ?= 2
 CONFIGURE = cmake -S . -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps build run test test-plain test-sanitize bench package screenshots clean
+.PHONY: deps build run test test-plain test-sanitize bench package check-package screenshots clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -20,8 +20,9 @@ run: deps
 	cmake --build $(BUILD) -j$(JOBS) --target velmora velmora-fonts
 	$(BUILD)/src/velmora
 
-# Builds everything and runs every test, plainly and under the address and undefined-behaviour sanitizers.
-test: test-plain test-sanitize
+# Builds everything and runs every test, plainly and under the address and undefined-behaviour sanitizers,
+# then builds the Debian packages and checks them as a Debian reviewer would.
+test: test-plain test-sanitize check-package
 
 test-plain: build
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
@@ -36,9 +37,14 @@ test-sanitize: deps
 bench: build
 	for program in $(BUILD)/bench/bench_*; do "$$program"; done
 
-# Builds the Debian package $(BUILD)/velmora_VERSION_ARCH.deb; install it with apt install ./FILE.deb.
+# Builds the Debian packages $(BUILD)/velmora_VERSION_ARCH.deb and $(BUILD)/velmora-signsim_VERSION_ARCH.deb;
+# install them with apt install ./FILE.deb. File dates come from the last commit (SourceDateEpoch.cmake).
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# lintian, hardening-check and appstreamcli on the packages, and a second packaging compared byte for byte.
+check-package: package
+	bash scripts/check-package.sh $(BUILD)
 
 # Takes the user guide's pictures (docs/images) from the real windows, off screen.
 screenshots: deps

@@ -1,5 +1,6 @@
-# Writes the help2man include file of velmora-cli: a section SUBCOMMANDS holding each subcommand's own
-# --help, so that `man velmora-cli` tells every option and not only the overview. The subcommands are taken
+# Writes the help2man include file of velmora-cli: a SYNOPSIS with every subcommand's usage line and a
+# section SUBCOMMANDS holding each subcommand's own --help, so that `man velmora-cli` tells every option
+# and not only the overview. The subcommands are taken
 # from the overview itself, so a new one joins without a change here.
 #   cmake -DCLI=path/to/velmora-cli -DOUT=file -P SubcommandManSections.cmake
 
@@ -22,6 +23,7 @@ endfunction()
 help_of(--help overview)
 string(REGEX MATCHALL "\n  [a-z]+ " names "${overview}")
 
+set(synopsis "[SYNOPSIS]\n.B velmora\\-cli\n\\fISUBCOMMAND\\fR [\\fIoptions\\fR]\n.br\n")
 # Left-adjusted: justifying would widen the blanks of entries such as "5  X  7", which count.
 set(page "[SUBCOMMANDS]\n.ad l\n")
 foreach(name ${names})
@@ -30,6 +32,11 @@ foreach(name ${names})
         continue()
     endif()
     help_of("${name};--help" help)
+    if(NOT help MATCHES "^Usage: velmora-cli ${name} *([^\n]*)")
+        message(FATAL_ERROR "velmora-cli ${name} --help does not start with its usage line")
+    endif()
+    # \& keeps help2man from reading a line that opens with "[options]" as a section of its own.
+    string(APPEND synopsis ".B velmora\\-cli ${name}\n\\&${CMAKE_MATCH_1}\n.br\n")
     # The usage line and the description are filled as paragraphs; the option tables keep their columns.
     string(FIND "${help}" "\nOptions:\n" options)
     string(SUBSTRING "${help}" 0 ${options} description)
@@ -39,4 +46,5 @@ foreach(name ${names})
     string(APPEND page ".SS ${name}\n${description}\n.nf\n${table}.fi\n")
 endforeach()
 string(APPEND page ".ad b\n")
-file(WRITE ${OUT} "${page}")
+string(APPEND synopsis ".B velmora\\-cli\n\\fB\\-\\-help\\fR | \\fB\\-\\-version\\fR\n")
+file(WRITE ${OUT} "${synopsis}${page}")

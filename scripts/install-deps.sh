@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-arphic-uming
     fonts-arphic-ukai fonts-dejavu-core help2man dpkg-dev file
+    lintian devscripts appstream
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "app/TAboutBox.h"
 
+#include "about/ProgramInfo.h"
 #include "app/LedArtwork.h"
 
 #include <QFrame>
@@ -83,10 +84,15 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     AboutLines lines(panel);
     lines.add("ProductName", QStringLiteral("KV  Velmora"), 16);
-    lines.add("Version", QStringLiteral("Version  1.0"), 40);
-    lines.add("Copyright", QStringLiteral("Copyright (C) 2026 Velmora"), 88);
+    lines.add("Version", QStringLiteral("Version  %1").arg(QLatin1String(ProgramInfo::Version)), 40);
+    lines.add("Copyright", QLatin1String(ProgramInfo::Copyright), 88);
     const int panelWidth = std::max(designPanel.width(), lines.right() + margin);
-    lines.addWrapped("Comments", QStringLiteral("Destination sign editor for bus depots"), 124, panelWidth);
+    // The terms the editor is given under, as a desktop program shows them: in its about box.
+    lines.addWrapped("Comments",
+                     QStringLiteral("Destination sign editor for bus depots. Free software under the %1; "
+                                    "there is no warranty.")
+                         .arg(QLatin1String(ProgramInfo::Licence)),
+                     124, panelWidth);
     panel->setGeometry(margin, margin, panelWidth, std::max(designPanel.height(), lines.bottom() + margin));
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-// The about box: program name, version and two lines about the editor.
+// The about box: program name, version, copyright and a line about the editor and its licence.
 class TAboutBox : public QDialog {
     Q_OBJECT
 public:

@@ -1,3 +1,4 @@
+#include "about/ProgramInfo.h"
 #include "app/LedArtwork.h"
 #include "app/QtPromptSeam.h"
 #include "app/TFmVelmora.h"
@@ -34,11 +35,12 @@ bool AnsweredInformation(int argc, char **argv)
                 "start-up as File > Open opens it.\n\n"
                 "The bitmap font files are taken from the folder the editor starts in, and those\n"
                 "absent from it from the installed data folder (share/velmora/fonts).\n\n"
-                "Options:\n  -h, --help  this text\n  --version   the version\n");
+                "Options:\n  -h, --help  this text\n  --version   the version, copyright and licence\n\n%s\n",
+                ProgramInfo::LicenceLine().c_str());
             return true;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("velmora 1.0\n");
+            std::fputs(ProgramInfo::VersionText("velmora").c_str(), stdout);
             return true;
         }
     }

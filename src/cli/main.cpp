@@ -1,3 +1,4 @@
+#include "about/ProgramInfo.h"
 #include "cli/BuildCommand.h"
 #include "cli/CliCommand.h"
 #include "cli/ComposeCommand.h"
@@ -60,7 +61,9 @@ void PrintOverview()
     for (const CliCommand &command : commands) {
         std::printf("  %-10s %s\n", command.name, command.summary);
     }
-    std::printf("\n'velmora-cli SUBCOMMAND --help' tells more about each.\n");
+    std::printf("\n'velmora-cli SUBCOMMAND --help' tells more about each; 'velmora-cli --version' tells the\n"
+                "version, copyright and licence.\n\n%s\n",
+                ProgramInfo::LicenceLine().c_str());
 }
 
 } // namespace
@@ -91,6 +94,9 @@ int main(int argc, char **argv)
         arguments = {arguments.last(), QStringLiteral("--help")};
     } else if (QStringList{"--help", "-h", "help"}.contains(arguments.first())) {
         PrintOverview();
+        return 0;
+    } else if (arguments.first() == QLatin1String("--version")) {
+        std::fputs(ProgramInfo::VersionText("velmora-cli").c_str(), stdout);
         return 0;
     }
     const QString name = arguments.takeFirst();

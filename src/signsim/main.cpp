@@ -1,4 +1,5 @@
 // velmora-signsim: a sign on the far end of a serial line, for trying the download without one.
+#include "about/ProgramInfo.h"
 #include "signshow/SignShowWindow.h"
 #include "signsim/SignLineService.h"
 
@@ -55,12 +56,19 @@ int main(int argc, char **argv)
     const std::unique_ptr<QCoreApplication> app =
         showing ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "A sign on the far end of a serial line. Opens a new pseudo-terminal and prints its device path on "
-        "the "
-        "first line (or opens --device), answers every packet with its own bytes and \"OK\", and reports "
-        "each line it received."));
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "A sign on the far end of a serial line. Opens a new pseudo-terminal and prints its device path "
+            "on "
+            "the "
+            "first line (or opens --device), answers every packet with its own bytes and \"OK\", and reports "
+            "each line it received.\n\n%1")
+            .arg(QString::fromStdString(ProgramInfo::LicenceLine())));
     parser.addHelpOption();
+    // Answered here rather than by the parser's own version option, which would print the bare version
+    // without the copyright and licence.
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     QStringLiteral("Print the version, copyright and licence."));
     const QCommandLineOption device(QStringLiteral("device"), QStringLiteral("Use this serial device."),
                                     QStringLiteral("PATH"));
     const QCommandLineOption single(
@@ -112,9 +120,13 @@ int main(int argc, char **argv)
         QStringLiteral("With --show: colour codes of the modules from the left, comma-separated: 0 Yellow, "
                        "1 Red, 2 Green, 3 Blue, 4 White; modules not named are yellow (default: all)."),
         QStringLiteral("CODES"));
-    parser.addOptions({device, single, moduleWidth, width, out, late, drop, garble, ignoreData, silent,
-                       hangUpAfter, replies, exitAfterEnd, show, colors});
+    parser.addOptions({version, device, single, moduleWidth, width, out, late, drop, garble, ignoreData,
+                       silent, hangUpAfter, replies, exitAfterEnd, show, colors});
     parser.process(*app);
+    if (parser.isSet(version)) {
+        std::fputs(ProgramInfo::VersionText("velmora-signsim").c_str(), stdout);
+        return 0;
+    }
 
     SignConfig config;
     config.singleLine = parser.isSet(single);

@@ -52,6 +52,17 @@ TEST(AboutBox, SizesItselfAroundItsPanelAndOkButton)
     EXPECT_TRUE(picture->hasScaledContents());
 }
 
+TEST(AboutBox, StatesTheBuildsVersionAndTheLicence)
+{
+    TAboutBox about;
+    const QLabel *version = about.findChild<QLabel *>("Version");
+    const QLabel *comments = about.findChild<QLabel *>("Comments");
+    ASSERT_TRUE(version && comments);
+    EXPECT_EQ(version->text(), QStringLiteral("Version  %1").arg(VELMORA_VERSION));
+    EXPECT_TRUE(comments->text().contains("GNU General Public License, version 3 or later"))
+        << comments->text().toStdString();
+}
+
 TEST(AboutBox, EveryLineShowsItsWholeTextAtAnyFontSize)
 {
     struct KeepApplicationFont {
@@ -69,8 +80,8 @@ TEST(AboutBox, EveryLineShowsItsWholeTextAtAnyFontSize)
         for (const char *name : {"ProductName", "Version", "Copyright", "Comments"}) {
             const QLabel *line = about.findChild<QLabel *>(name);
             ASSERT_TRUE(line) << name;
-            const QSize needed = line->wordWrap() ? QSize(0, line->heightForWidth(line->width()))
-                                                  : line->sizeHint();
+            const QSize needed =
+                line->wordWrap() ? QSize(0, line->heightForWidth(line->width())) : line->sizeHint();
             EXPECT_GE(line->width(), needed.width()) << name << " at " << points;
             EXPECT_GE(line->height(), needed.height()) << name << " at " << points;
             EXPECT_TRUE(panel->rect().contains(line->geometry())) << name << " at " << points;
