@@ -87,19 +87,15 @@ struct InkRow {
 };
 
 // Lays the cells of one line out into `cells`, which has room for every cell plus one lane. A cell's
-// last lane may reach into the next cell, which is written after it. `Count` is the cell's lanes when
-// known at compile time (the usual radii), so the masks stay in registers and the loop over them
-// unrolls; 0 reads it from the line.
+// last lane may reach into the next cell, which is written after it. The cell's `Lanes` are known at
+// compile time, so its masks stay in registers and the loop over them unrolls.
 template <std::size_t Count>
 void LayOutCells(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
 {
-    constexpr std::size_t Held = Count > 0 ? Count : 1;
-    const std::size_t lanes = Count > 0 ? Count : line.rim.size();
-    Lanes rimMasks[Held];
-    Lanes fillMasks[Held];
-    Lanes blacks[Held];
-    const bool held = Count > 0;
-    for (std::size_t lane = 0; held && lane < Held; ++lane) {
+    Lanes rimMasks[Count];
+    Lanes fillMasks[Count];
+    Lanes blacks[Count];
+    for (std::size_t lane = 0; lane < Count; ++lane) {
         rimMasks[lane] = line.rim[lane];
         fillMasks[lane] = line.fill[lane];
         blacks[lane] = line.black[lane];
@@ -108,9 +104,8 @@ void LayOutCells(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
     for (int i = 0; i < inks.count; ++i, dot += inks.stride) {
         const Lanes rim = Broadcast(dot->rim);
         const Lanes fill = Broadcast(dot->fill);
-        for (std::size_t lane = 0; lane < lanes; ++lane) {
-            const Lanes pixels = held ? (rimMasks[lane] & rim) | (fillMasks[lane] & fill) | blacks[lane]
-                                      : (line.rim[lane] & rim) | (line.fill[lane] & fill) | line.black[lane];
+        for (std::size_t lane = 0; lane < Count; ++lane) {
+            const Lanes pixels = (rimMasks[lane] & rim) | (fillMasks[lane] & fill) | blacks[lane];
             std::memcpy(cells + lane * LanePixels, &pixels, sizeof pixels);
         }
         cells += pitch;
@@ -120,14 +115,14 @@ void LayOutCells(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
 void LayOutLine(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
 {
     switch (line.rim.size()) {
+    case 1:
+        return LayOutCells<1>(cells, pitch, line, inks);
     case 2:
         return LayOutCells<2>(cells, pitch, line, inks);
     case 3:
         return LayOutCells<3>(cells, pitch, line, inks);
-    case 4:
-        return LayOutCells<4>(cells, pitch, line, inks);
     default:
-        return LayOutCells<0>(cells, pitch, line, inks);
+        return LayOutCells<4>(cells, pitch, line, inks);
     }
 }
 

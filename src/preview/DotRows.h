@@ -9,6 +9,10 @@
 #include <functional>
 #include <span>
 
+// The widest cell PaintDotRows lays out: four lanes of four pixels (up to radius 6). Larger dots are few
+// in any picture and are stamped one by one instead.
+inline constexpr int LaidOutPitchLimit = 16;
+
 // Dot rows whose inks are asked for at once: a band of the column-by-column dot buffers stays in cache.
 inline constexpr int DotRowBand = 16;
 
@@ -30,5 +34,6 @@ using BandInks = std::function<void(IndexRange rows, std::span<DotInks> inks)>;
 // at close to the speed of filling it, where stamping dot by dot over a filled picture visits every
 // pixel twice and pays for each run of a few pixels on its own. The inks are asked for a band of rows at
 // a time, so a caller can read its column-by-column dot buffers in their own order.
+// Requires Pitch(view) <= LaidOutPitchLimit.
 void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMask &mask, IndexRange columns,
                   IndexRange rows, const BandInks &inks);

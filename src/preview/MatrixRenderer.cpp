@@ -62,41 +62,64 @@ bool PlacedPictureLit(const ProjectModel &model, int x, int y)
            model.FloatDots.atOrDark(x - tools.PlaceCol, y - tools.PlaceRow) == 1;
 }
 
+// A dot of the frame as the preview shows it: the picture being placed over its dark dots when `placing`.
+DotInks SignDotInks(const ProjectModel &model, const std::uint8_t *frame, int x, int y, bool placing)
+{
+    return placing && frame[DotIndex(x, y)] != 1 && PlacedPictureLit(model, x, y)
+               ? DotInks{FloatingColour, FloatingColour}
+               : FrameDotInks(model, frame, x, y);
+}
+
+// The inks of the dots in `band` of `columns`, column by column as PaintDotRows asks for them.
+void ReadBandInks(const ProjectModel &model, const std::uint8_t *frame, bool placing, IndexRange columns,
+                  IndexRange band, std::span<DotInks> inks)
+{
+    DotInks *dot = inks.data();
+    const int count = band.end - band.first;
+    for (int x = columns.first; x < columns.end; ++x, dot += DotRowBand) {
+        if (placing) {
+            for (int y = band.first; y < band.end; ++y) {
+                dot[y - band.first] = SignDotInks(model, frame, x, y, true);
+            }
+            continue;
+        }
+        // Without a picture being placed the dots are read into local arrays first, which the stores into
+        // the inks cannot touch, so the loops vectorise.
+        std::array<std::uint8_t, DotRowBand> lit{};
+        std::array<ColorRef, DotRowBand> colours{};
+        std::memcpy(lit.data(), frame + DotIndex(x, band.first), static_cast<std::size_t>(count));
+        for (int r = 0; r < count; ++r) {
+            colours[static_cast<std::size_t>(r)] = model.dotColor(x, band.first + r);
+        }
+        for (std::size_t r = 0; r < static_cast<std::size_t>(count); ++r) {
+            dot[r] = {lit[r] == 1 ? LitColour : QtColorOf(colours[r]), lit[r] == 1 ? LitColour : DarkFill};
+        }
+    }
+}
+
 // The dots of frame slot `frameSlot`, with the picture being placed over its dark dots when `withPlacing`,
 // and black everywhere else: every pixel of the picture is written.
-void DrawSignDots(const PixelCanvas &target, const ProjectModel &model, const DotMask &mask, int frameSlot,
-                  bool withPlacing)
+void DrawSignDots(QImage &image, const PixelCanvas &target, const ProjectModel &model, const DotStamper &stamper,
+                  int frameSlot, bool withPlacing)
 {
     const ViewState &view = model.View;
     const IndexRange columns = Intersect(VisibleColumns(view, target.width()), {0, model.WidthDot});
     const IndexRange rows = Intersect(VisibleRows(view, target.height()), {0, model.HeightDot});
     const std::uint8_t *frame = model.FrameDots.frame(frameSlot);
     const bool placing = withPlacing && model.Tools.PlaceMode;
-    PaintDotRows(target, view, mask, columns, rows, [&](IndexRange band, std::span<DotInks> inks) {
-        DotInks *dot = inks.data();
-        for (int x = columns.first; x < columns.end; ++x, dot += DotRowBand) {
-            if (placing) {
-                for (int y = band.first; y < band.end; ++y) {
-                    dot[y - band.first] = frame[DotIndex(x, y)] != 1 && PlacedPictureLit(model, x, y)
-                                              ? DotInks{FloatingColour, FloatingColour}
-                                              : FrameDotInks(model, frame, x, y);
-                }
-            } else {
-                // Without a picture being placed the dots are read into local arrays first, which the
-                // stores into the inks cannot touch, so the loops vectorise.
-                const int count = band.end - band.first;
-                std::array<std::uint8_t, DotRowBand> lit{};
-                std::array<ColorRef, DotRowBand> colours{};
-                std::memcpy(lit.data(), frame + DotIndex(x, band.first), static_cast<std::size_t>(count));
-                for (int r = 0; r < count; ++r) {
-                    colours[static_cast<std::size_t>(r)] = model.dotColor(x, band.first + r);
-                }
-                for (std::size_t r = 0; r < static_cast<std::size_t>(count); ++r) {
-                    dot[r] = {lit[r] == 1 ? LitColour : QtColorOf(colours[r]), lit[r] == 1 ? LitColour : DarkFill};
-                }
-            }
+    if (Pitch(view) <= LaidOutPitchLimit) {
+        PaintDotRows(target, view, stamper.mask(), columns, rows, [&](IndexRange band, std::span<DotInks> inks) {
+            ReadBandInks(model, frame, placing, columns, band, inks);
+        });
+        return;
+    }
+    image.fill(DarkFill);
+    for (int y = rows.first; y < rows.end; ++y) {
+        for (int x = columns.first; x < columns.end; ++x) {
+            const DotInks inks = SignDotInks(model, frame, x, y, placing);
+            stamper.stamp(x, y, inks.rim, inks.fill);
         }
-    });
+    }
 }
 
 // The lifted region follows the drag rectangle wherever it goes, over the sign's edge too.
@@ -156,7 +179,7 @@ void DrawView(QImage &target, ProjectModel &model, int hScroll, int vScroll, int
     PlaceView(model, target.size(), hScroll, vScroll);
     const PixelCanvas canvas(target);
     const DotStamper stamper(canvas, model.View);
-    DrawSignDots(canvas, model, stamper.mask(), frameSlot, overlays == Overlays::Editing);
+    DrawSignDots(target, canvas, model, stamper, frameSlot, overlays == Overlays::Editing);
     if (overlays == Overlays::Editing && model.Tools.RegionFloat) {
         DrawLiftedRegion(canvas, model, stamper);
     }
