@@ -23,11 +23,15 @@ Lanes Broadcast(QRgb colour)
 
 // One line of a pitch-wide cell as lane masks: the pixels that take the rim, those that take the fill,
 // and the black of the others.
+// Held in place, so the cell's lines take one allocation.
+constexpr std::size_t MaxLanes = LaidOutPitchLimit / LanePixels;
+
 struct CellLine {
-    std::vector<Lanes> rim;
-    std::vector<Lanes> fill;
-    std::vector<Lanes> black;
-    std::vector<std::uint8_t> inks; // 0 black, 1 rim, 2 fill per pixel: lines alike compare equal
+    std::size_t lanes = 0;
+    std::array<Lanes, MaxLanes> rim{};
+    std::array<Lanes, MaxLanes> fill{};
+    std::array<Lanes, MaxLanes> black{};
+    std::array<std::uint8_t, LaidOutPitchLimit> inks{}; // 0 black, 1 rim, 2 fill: lines alike compare equal
     bool blank = true;
 };
 
@@ -37,16 +41,13 @@ std::vector<CellLine> CellLines(const DotMask &mask, int pitch, int inset)
     std::vector<CellLine> lines(static_cast<std::size_t>(pitch));
     for (int line = 0; line < pitch; ++line) {
         CellLine &cell = lines[static_cast<std::size_t>(line)];
-        cell.inks.assign(static_cast<std::size_t>(pitch), 0);
+        cell.lanes = lanes;
         const int dy = line - inset;
         if (dy >= 0 && dy < mask.side()) {
             for (const MaskRun &run : mask.row(dy)) {
                 std::fill_n(cell.inks.begin() + inset + run.offset, run.length, run.rim ? 1 : 2);
             }
         }
-        cell.rim.assign(lanes, Lanes{});
-        cell.fill.assign(lanes, Lanes{});
-        cell.black.assign(lanes, Lanes{});
         for (int k = 0; k < pitch; ++k) {
             const std::uint8_t ink = cell.inks[static_cast<std::size_t>(k)];
             const std::size_t lane = static_cast<std::size_t>(k / LanePixels);
@@ -114,7 +115,7 @@ void LayOutCells(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
 
 void LayOutLine(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
 {
-    switch (line.rim.size()) {
+    switch (line.lanes) {
     case 1:
         return LayOutCells<1>(cells, pitch, line, inks);
     case 2:
@@ -250,7 +251,7 @@ void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMas
     const std::vector<int> alike = FirstAlike(cell);
     const int columnCount = std::max(0, columns.end - columns.first);
     CellLinePainter painter(target.width(), pitch, view.ViewLeft + columns.first * pitch, columnCount,
-                            cell.front().rim.size());
+                            cell.front().lanes);
     const std::size_t lineBytes = static_cast<std::size_t>(target.width()) * sizeof(QRgb);
     InkBand band(columnCount);
     // Where each line of the cells of each row of the band was laid out, or -1.
