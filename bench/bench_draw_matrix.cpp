@@ -15,8 +15,9 @@
 #include <string>
 #include <vector>
 
-// DrawMatrix against the one-ellipse-per-dot reference, for the start-up sign and the largest sign in
-// the editor's usual preview and in a full-screen one, then the ratio reference / fast per case.
+// DrawMatrix against the one-ellipse-per-dot reference and against a plain fill of the same picture, for
+// the start-up sign and the largest sign in the editor's usual preview and in a full-screen one, then the
+// ratios reference / fast and fast / fill per case.
 
 namespace {
 
@@ -65,6 +66,17 @@ void DrawRepeatedly(benchmark::State &state, const Scenario &scenario, Renderer 
     }
 }
 
+// What writing the picture costs at the least: one colour into every pixel.
+void FillPicture(benchmark::State &state, QSize picture)
+{
+    QImage target(picture, QImage::Format_RGB32);
+    for (auto _ : state) {
+        target.fill(QtColorOf(LedColorValue::Black));
+        benchmark::DoNotOptimize(target.constBits());
+        benchmark::ClobberMemory();
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -80,12 +92,18 @@ int main(int argc, char **argv)
         benchmark::RegisterBenchmark(("reference/" + scenario.name).c_str(), DrawRepeatedly, scenario,
                                      &ReferenceDrawMatrix)
             ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("fill/" + scenario.name).c_str(), FillPicture, scenario.picture)
+            ->Unit(benchmark::kMicrosecond);
     }
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\nreference / fast:\n");
     for (const Scenario &scenario : scenarios) {
         reporter.printRatio(scenario.name, "reference/" + scenario.name, "fast/" + scenario.name);
+    }
+    std::printf("\nfast / plain fill of the same picture (target: at most 2x):\n");
+    for (const Scenario &scenario : scenarios) {
+        reporter.printRatio(scenario.name, "fast/" + scenario.name, "fill/" + scenario.name);
     }
     benchmark::Shutdown();
     return 0;

@@ -1,6 +1,7 @@
 #include "history/PackedDots.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -68,25 +69,66 @@ PackedDots PackedDots::litDots(const std::uint8_t *plane, int width, int height)
     return differences(plane, DarkPlane(), width, height);
 }
 
+namespace {
+
+// Eight positions' bits spread to eight dot bytes (0 or 1) in memory order, so eight dots are flipped or
+// lit with one 64-bit operation whatever the machine's byte order.
+struct SpreadTable {
+    std::uint64_t dots[256];
+};
+
+constexpr SpreadTable MakeSpreadTable()
+{
+    SpreadTable table{};
+    for (unsigned bits = 0; bits < 256; ++bits) {
+        std::uint8_t bytes[8] = {};
+        for (unsigned k = 0; k < 8; ++k) {
+            bytes[k] = static_cast<std::uint8_t>((bits >> k) & 1U);
+        }
+        table.dots[bits] = std::bit_cast<std::uint64_t>(bytes);
+    }
+    return table;
+}
+
+constexpr SpreadTable Spread = MakeSpreadTable();
+
+} // namespace
+
 template <typename Apply> void PackedDots::forEachPosition(std::uint8_t *plane, Apply apply) const
 {
     const auto columnBits = static_cast<std::size_t>(height_);
     for (int x = 0; x < width_; ++x) {
         std::uint8_t *column = plane + DotIndex(left_ + x, top_);
         const std::size_t first = static_cast<std::size_t>(x) * columnBits;
-        for (std::size_t y = 0; y < columnBits; ++y) {
+        std::size_t y = 0;
+        for (; y + 8 <= columnBits; y += 8) {
             const std::size_t bit = first + y;
-            apply(column[y], static_cast<std::uint8_t>((bits_[bit / 64] >> (bit % 64)) & 1U));
+            const std::size_t word = bit / 64;
+            const std::size_t shift = bit % 64;
+            std::uint64_t eight = bits_[word] >> shift;
+            if (shift > 56) {
+                eight |= bits_[word + 1] << (64 - shift);
+            }
+            std::uint64_t dots;
+            std::memcpy(&dots, column + y, sizeof dots);
+            apply(dots, Spread.dots[eight & 0xFFU]);
+            std::memcpy(column + y, &dots, sizeof dots);
+        }
+        for (; y < columnBits; ++y) {
+            const std::size_t bit = first + y;
+            std::uint64_t dot = column[y];
+            apply(dot, (bits_[bit / 64] >> (bit % 64)) & 1U);
+            column[y] = static_cast<std::uint8_t>(dot);
         }
     }
 }
 
 void PackedDots::flipIn(std::uint8_t *plane) const
 {
-    forEachPosition(plane, [](std::uint8_t &dot, std::uint8_t set) { dot ^= set; });
+    forEachPosition(plane, [](std::uint64_t &dots, std::uint64_t set) { dots ^= set; });
 }
 
 void PackedDots::lightIn(std::uint8_t *plane) const
 {
-    forEachPosition(plane, [](std::uint8_t &dot, std::uint8_t set) { dot |= set; });
+    forEachPosition(plane, [](std::uint64_t &dots, std::uint64_t set) { dots |= set; });
 }

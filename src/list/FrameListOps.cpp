@@ -9,13 +9,29 @@ namespace {
 
 void CopySignDots(const ProjectModel &model, const std::uint8_t *from, std::uint8_t *to)
 {
-    // Columns of a sign as high as the plane lie back to back: one copy moves them all.
-    if (model.HeightDot == MaxHeightDot) {
-        std::memcpy(to, from, DotIndex(model.WidthDot, 0));
-        return;
+    CopyDotWindow(from, to, model.WidthDot, model.HeightDot);
+}
+
+// A sign as large as the plane moves whole planes, so a list shift exchanges them (FrameStore::rotateSlots)
+// instead of copying dots; on a smaller sign a move carries the sign's window only and the dots beyond
+// it stay with the slot, so those are copied.
+bool SignFillsThePlane(const ProjectModel &model)
+{
+    return model.WidthDot >= MaxWidthDot && model.HeightDot >= MaxHeightDot;
+}
+
+// MoveFrame, with the dots left to the caller when `withDots` is false.
+void MoveFrameWith(ProjectModel &model, int from, int to, bool withDots)
+{
+    RowCells &destination = model.Cells.row(to + 1);
+    const RowCells &source = model.Cells.row(from + 1);
+    for (int column = ColLine; column < FrameColumnCount; ++column) {
+        destination[column] = source[column];
     }
-    for (int x = 0; x < model.WidthDot; ++x) {
-        std::memcpy(to + DotIndex(x, 0), from + DotIndex(x, 0), static_cast<std::size_t>(model.HeightDot));
+    destination[ColNo] = Format000(to + 1);
+    model.ChangeFlag[to] = model.ChangeFlag[from];
+    if (withDots) {
+        model.FrameDots.copyWindow(from, to, model.WidthDot, model.HeightDot);
     }
 }
 
@@ -46,17 +62,28 @@ int InsertionRow(const ProjectModel &model)
 
 void OpenRows(ProjectModel &model, int row, int count)
 {
+    const int listed = model.FrameCount;
     model.FrameCount += count;
     model.Cells.setRowCount(model.FrameCount + 1);
+    const bool wholePlanes = SignFillsThePlane(model);
     for (int slot = model.FrameCount; slot >= row + count; --slot) {
-        MoveFrame(model, slot - 1 - count, slot - 1);
+        MoveFrameWith(model, slot - 1 - count, slot - 1, !wholePlanes);
+    }
+    if (wholePlanes) {
+        // The planes of the slots just beyond the list come round into the gap.
+        model.FrameDots.rotateSlots(row - 1, listed, model.FrameCount);
     }
 }
 
 void CloseRows(ProjectModel &model, int row, int count)
 {
+    const bool wholePlanes = SignFillsThePlane(model);
     for (int slot = row; slot <= model.FrameCount - count; ++slot) {
-        MoveFrame(model, slot - 1 + count, slot - 1);
+        MoveFrameWith(model, slot - 1 + count, slot - 1, !wholePlanes);
+    }
+    if (wholePlanes) {
+        // The removed frames' planes go to the freed slots at the end, which are cleaned below.
+        model.FrameDots.rotateSlots(row - 1, row - 1 + count, model.FrameCount);
     }
     for (int slot = model.FrameCount - count; slot < model.FrameCount; ++slot) {
         ClearFrameSlot(model, slot);
@@ -72,14 +99,7 @@ QString TooManyFramesMessage()
 
 void MoveFrame(ProjectModel &model, int from, int to)
 {
-    RowCells &destination = model.Cells.row(to + 1);
-    const RowCells &source = model.Cells.row(from + 1);
-    for (int column = ColLine; column < FrameColumnCount; ++column) {
-        destination[column] = source[column];
-    }
-    destination[ColNo] = Format000(to + 1);
-    model.ChangeFlag[to] = model.ChangeFlag[from];
-    CopySignDots(model, model.FrameDots.frame(from), model.FrameDots.writableFrame(to));
+    MoveFrameWith(model, from, to, true);
 }
 
 ListOutcome AppendFrame(ProjectModel &model)

@@ -41,8 +41,8 @@ ListOutcome PasteFrame(ProjectModel &model);
 int InsertionRow(const ProjectModel &model);
 
 // Makes room for `count` frames at `row` (1-based): the list grows by `count` rows and the frames from
-// `row` on move down by `count` slots. The rows of the gap keep what the moves left there; the caller
-// fills them and renumbers the lines.
+// `row` on move down by `count` slots. The gap's cells keep what the moves left there and its dots may be
+// any slot's; the caller fills them and renumbers the lines.
 void OpenRows(ProjectModel &model, int row, int count);
 
 // Removes the `count` frames from `row` (1-based) on: the frames after them move up, the freed slots at

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -24,6 +25,11 @@ constexpr bool InsidePlane(int x, int y)
 {
     return x >= 0 && x < MaxWidthDot && y >= 0 && y < MaxHeightDot;
 }
+
+// Copies or darkens columns 0..width-1, rows 0..height-1 of a plane (cut at the plane's edges). The
+// columns of a window as high as the plane lie back to back, so they take one call.
+void CopyDotWindow(const std::uint8_t *from, std::uint8_t *to, int width, int height);
+void ClearDotWindow(std::uint8_t *plane, int width, int height);
 
 // A block of zero-filled memory taken from the system with calloc, so that large blocks come as
 // untouched zero pages instead of being written once at start-up.
@@ -65,27 +71,42 @@ private:
 
 // FrameDots: 500 planes. Every write goes through writableFrame(), which remembers that the slot may hold
 // lit dots; clearing a slot that was never written is then free, and clearing all 500 slots touches only
-// the ones in use.
+// the ones in use. Which plane of the block serves which slot is the store's own affair, so a list shift
+// of whole planes changes slots without copying a dot.
 class FrameStore {
 public:
-    FrameStore() : block_(PlaneBytes * MaxFrames) {}
+    FrameStore();
 
-    const std::uint8_t *frame(int f) const { return block_.data() + PlaneBytes * static_cast<std::size_t>(f); }
+    const std::uint8_t *frame(int f) const { return block_.data() + PlaneBytes * plane_[f]; }
     std::uint8_t *writableFrame(int f)
     {
         written_[f] = true;
-        return block_.data() + PlaneBytes * static_cast<std::size_t>(f);
+        return planeOf(f);
     }
     std::uint8_t at(int f, int x, int y) const { return frame(f)[DotIndex(x, y)]; }
     void set(int f, int x, int y, std::uint8_t dot) { writableFrame(f)[DotIndex(x, y)] = dot; }
 
     bool mayHoldLitDots(int f) const { return written_[f]; }
 
+    // Slot `to` takes the window of slot `from` (columns 0..width-1, rows 0..height-1); its dots outside
+    // the window stay. A slot never written since it was last cleaned is dark, so its window is not
+    // copied: the destination's window is darkened only if the destination was written, and a window
+    // that covers the whole plane leaves it clean. Moving a list of rarely drawn frames then touches
+    // only the frames that hold dots.
+    void copyWindow(int from, int to, int width, int height);
+
+    // The whole planes of slots first..last-1 move round as std::rotate moves elements: slot `middle`'s
+    // becomes slot `first`'s, and the planes before `middle` end up in the last slots.
+    void rotateSlots(int first, int middle, int last);
+
     // Darkens the whole slot, also dots outside the sign that a region drop may have lit.
     void clearSlot(int f);
     void clearAll();
 
 private:
+    std::uint8_t *planeOf(int f) { return block_.data() + PlaneBytes * plane_[f]; }
+
     ZeroedBlock block_;
-    bool written_[MaxFrames] = {};
+    std::array<std::uint16_t, MaxFrames> plane_{};
+    std::array<bool, MaxFrames> written_{};
 };

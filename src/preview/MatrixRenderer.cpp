@@ -1,10 +1,13 @@
 #include "preview/MatrixRenderer.h"
 
 #include "preview/DotMask.h"
+#include "preview/DotRows.h"
 #include "preview/PixelCanvas.h"
 #include "preview/PreviewGeometry.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace {
 
@@ -13,6 +16,13 @@ constexpr QRgb DarkFill = QtColorOf(LedColorValue::Black);
 constexpr QRgb FloatingColour = QtColorOf(LedColorValue::Floating);
 constexpr QRgb GridColour = QtColorOf(LedColorValue::GridLine);
 
+// What a dot of the frame is drawn in: lit white, dark black with its module's colour as rim.
+inline DotInks FrameDotInks(const ProjectModel &model, const std::uint8_t *frame, int x, int y)
+{
+    const bool lit = frame[DotIndex(x, y)] == 1;
+    return {lit ? LitColour : QtColorOf(model.dotColor(x, y)), lit ? LitColour : DarkFill};
+}
+
 class DotStamper {
 public:
     DotStamper(const PixelCanvas &target, const ViewState &view)
@@ -20,19 +30,17 @@ public:
     {
     }
 
+    const DotMask &mask() const { return *mask_; }
+
     void stamp(int x, int y, QRgb rim, QRgb fill) const
     {
         StampDot(target_, *mask_, DotBox(view_, x, y).topLeft(), rim, fill);
     }
 
-    // Lit white, dark black with the module's colour as rim.
     void stampFrameDot(const ProjectModel &model, const std::uint8_t *frame, int x, int y) const
     {
-        if (frame[DotIndex(x, y)] == 1) {
-            stamp(x, y, LitColour, LitColour);
-        } else {
-            stamp(x, y, QtColorOf(model.dotColor(x, y)), DarkFill);
-        }
+        const DotInks inks = FrameDotInks(model, frame, x, y);
+        stamp(x, y, inks.rim, inks.fill);
     }
 
 private:
@@ -54,21 +62,62 @@ bool PlacedPictureLit(const ProjectModel &model, int x, int y)
            model.FloatDots.atOrDark(x - tools.PlaceCol, y - tools.PlaceRow) == 1;
 }
 
-// The dots of frame slot `frameSlot`, with the picture being placed over its dark dots when `withPlacing`.
-void DrawSignDots(const PixelCanvas &target, const ProjectModel &model, const DotStamper &stamper,
+// A dot of the frame as the preview shows it: the picture being placed over its dark dots when `placing`.
+DotInks SignDotInks(const ProjectModel &model, const std::uint8_t *frame, int x, int y, bool placing)
+{
+    return placing && frame[DotIndex(x, y)] != 1 && PlacedPictureLit(model, x, y)
+               ? DotInks{FloatingColour, FloatingColour}
+               : FrameDotInks(model, frame, x, y);
+}
+
+// The inks of the dots in `band` of `columns`, column by column as PaintDotRows asks for them.
+void ReadBandInks(const ProjectModel &model, const std::uint8_t *frame, bool placing, IndexRange columns,
+                  IndexRange band, std::span<DotInks> inks)
+{
+    DotInks *dot = inks.data();
+    const int count = band.end - band.first;
+    for (int x = columns.first; x < columns.end; ++x, dot += DotRowBand) {
+        if (placing) {
+            for (int y = band.first; y < band.end; ++y) {
+                dot[y - band.first] = SignDotInks(model, frame, x, y, true);
+            }
+            continue;
+        }
+        // Without a picture being placed the dots are read into local arrays first, which the stores into
+        // the inks cannot touch, so the loops vectorise.
+        std::array<std::uint8_t, DotRowBand> lit{};
+        std::array<ColorRef, DotRowBand> colours{};
+        std::memcpy(lit.data(), frame + DotIndex(x, band.first), static_cast<std::size_t>(count));
+        for (int r = 0; r < count; ++r) {
+            colours[static_cast<std::size_t>(r)] = model.dotColor(x, band.first + r);
+        }
+        for (std::size_t r = 0; r < static_cast<std::size_t>(count); ++r) {
+            dot[r] = {lit[r] == 1 ? LitColour : QtColorOf(colours[r]), lit[r] == 1 ? LitColour : DarkFill};
+        }
+    }
+}
+
+// The dots of frame slot `frameSlot`, with the picture being placed over its dark dots when `withPlacing`,
+// and black everywhere else: every pixel of the picture is written.
+void DrawSignDots(QImage &image, const PixelCanvas &target, const ProjectModel &model, const DotStamper &stamper,
                   int frameSlot, bool withPlacing)
 {
     const ViewState &view = model.View;
     const IndexRange columns = Intersect(VisibleColumns(view, target.width()), {0, model.WidthDot});
     const IndexRange rows = Intersect(VisibleRows(view, target.height()), {0, model.HeightDot});
     const std::uint8_t *frame = model.FrameDots.frame(frameSlot);
+    const bool placing = withPlacing && model.Tools.PlaceMode;
+    if (Pitch(view) <= LaidOutPitchLimit) {
+        PaintDotRows(target, view, stamper.mask(), columns, rows, [&](IndexRange band, std::span<DotInks> inks) {
+            ReadBandInks(model, frame, placing, columns, band, inks);
+        });
+        return;
+    }
+    image.fill(DarkFill);
     for (int y = rows.first; y < rows.end; ++y) {
         for (int x = columns.first; x < columns.end; ++x) {
-            if (withPlacing && frame[DotIndex(x, y)] != 1 && PlacedPictureLit(model, x, y)) {
-                stamper.stamp(x, y, FloatingColour, FloatingColour);
-            } else {
-                stamper.stampFrameDot(model, frame, x, y);
-            }
+            const DotInks inks = SignDotInks(model, frame, x, y, placing);
+            stamper.stamp(x, y, inks.rim, inks.fill);
         }
     }
 }
@@ -128,10 +177,9 @@ enum class Overlays { Editing, None };
 void DrawView(QImage &target, ProjectModel &model, int hScroll, int vScroll, int frameSlot, Overlays overlays)
 {
     PlaceView(model, target.size(), hScroll, vScroll);
-    target.fill(QtColorOf(LedColorValue::Black));
     const PixelCanvas canvas(target);
     const DotStamper stamper(canvas, model.View);
-    DrawSignDots(canvas, model, stamper, frameSlot, overlays == Overlays::Editing);
+    DrawSignDots(target, canvas, model, stamper, frameSlot, overlays == Overlays::Editing);
     if (overlays == Overlays::Editing && model.Tools.RegionFloat) {
         DrawLiftedRegion(canvas, model, stamper);
     }

@@ -6,8 +6,10 @@
 
 // The preview as the sign shows it: one round dot per LED, lit dots white, dark dots black with a rim in
 // their module's LED colour, a picture being placed and a lifted region in green, and from radius 3 on
-// yellow grid lines every 8 dots. Only the dots and lines that reach into the picture are visited, and
-// each dot is stamped from its radius's mask, so a large sign costs no more than what the control shows.
+// yellow grid lines every 8 dots. Only the dots and lines that reach into the picture are visited; the
+// frame's dots are laid out line by line from their radius's mask (PaintDotRows), each pixel written
+// once, and the lifted region and the pen's single dots are stamped from the same mask, so a large sign
+// costs no more than what the control shows.
 
 // Repaints the whole off-screen picture (Format_RGB32, the size of the control) for the current frame,
 // after placing the view for the given scroll bar positions. DotRadius is at least 1: zooming out stops

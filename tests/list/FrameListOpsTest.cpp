@@ -1,5 +1,7 @@
 #include "FrameListTestSupport.h"
 
+#include "support/SignFixtures.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -147,6 +149,31 @@ TEST(FrameListEmpty, AfterTheLastFrameIsDeletedOnlyNewOrPasteBringOneBack)
     ASSERT_EQ(PasteFrame(*model), ListOutcome::Done);
     EXPECT_EQ(model->FrameCount, 1);
     EXPECT_EQ(model->SelRow, 1);
+}
+
+TEST(FrameListMoves, MoveOnlyFramesThatHoldDotsAndOnlyTheSignsWindow)
+{
+    auto model = ProjectWithFrames(5); // the start-up sign, 192 x 24
+    model->FrameDots.set(0, 500, 100, 1); // beyond the sign, as a region dropped over its edge leaves it
+    MarkDots(*model, 3);
+    SelectCell(*model, ColBoard, 1);
+    ASSERT_EQ(DeleteFrame(*model), ListOutcome::Done);
+    EXPECT_EQ(model->FrameDots.at(0, 500, 100), 1) << "a move carries and darkens the sign's dots only";
+    EXPECT_FALSE(model->FrameDots.mayHoldLitDots(3)) << "a dark frame moved onto a dark slot touches nothing";
+    EXPECT_TRUE(HasMarkOf(*model, 2, 3));
+    EXPECT_FALSE(HasMarkOf(*model, 3, 3)) << "the slot a drawn frame left is dark again";
+
+    auto largest = ProjectWithFrames(3);
+    SetUpSign(*largest, MaxWidthDot, MaxHeightDot, 64, 2);
+    MarkDots(*largest, 2);
+    SelectCell(*largest, ColBoard, 1);
+    ASSERT_EQ(DeleteFrame(*largest), ListOutcome::Done);
+    EXPECT_TRUE(HasMarkOf(*largest, 1, 2));
+    EXPECT_FALSE(largest->FrameDots.mayHoldLitDots(1)) << "a dark frame over the whole plane leaves it clean";
+    largest->FrameDots.set(2, 9, 9, 1); // beyond the list, as a longer project left it
+    ASSERT_EQ(InsertFrame(*largest), ListOutcome::Done);
+    EXPECT_EQ(largest->FrameDots.at(0, 9, 9), 0) << "the inserted frame is dark";
+    EXPECT_TRUE(HasMarkOf(*largest, 2, 2));
 }
 
 } // namespace

@@ -1,0 +1,290 @@
+#include "preview/DotRows.h"
+
+#include "model/LedColors.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr QRgb Black = QtColorOf(LedColorValue::Black);
+
+// Four pixels, written with one store.
+using Lanes = std::uint32_t __attribute__((vector_size(16)));
+constexpr int LanePixels = 4;
+
+Lanes Broadcast(QRgb colour)
+{
+    return Lanes{colour, colour, colour, colour};
+}
+
+// One line of a pitch-wide cell as lane masks: the pixels that take the rim, those that take the fill,
+// and the black of the others.
+// Held in place, so the cell's lines take one allocation.
+constexpr std::size_t MaxLanes = LaidOutPitchLimit / LanePixels;
+
+struct CellLine {
+    std::size_t lanes = 0;
+    std::array<Lanes, MaxLanes> rim{};
+    std::array<Lanes, MaxLanes> fill{};
+    std::array<Lanes, MaxLanes> black{};
+    std::array<std::uint8_t, LaidOutPitchLimit> inks{}; // 0 black, 1 rim, 2 fill: lines alike compare equal
+    bool blank = true;
+};
+
+std::vector<CellLine> CellLines(const DotMask &mask, int pitch, int inset)
+{
+    const std::size_t lanes = static_cast<std::size_t>((pitch + LanePixels - 1) / LanePixels);
+    std::vector<CellLine> lines(static_cast<std::size_t>(pitch));
+    for (int line = 0; line < pitch; ++line) {
+        CellLine &cell = lines[static_cast<std::size_t>(line)];
+        cell.lanes = lanes;
+        const int dy = line - inset;
+        if (dy >= 0 && dy < mask.side()) {
+            for (const MaskRun &run : mask.row(dy)) {
+                std::fill_n(cell.inks.begin() + inset + run.offset, run.length, run.rim ? 1 : 2);
+            }
+        }
+        for (int k = 0; k < pitch; ++k) {
+            const std::uint8_t ink = cell.inks[static_cast<std::size_t>(k)];
+            const std::size_t lane = static_cast<std::size_t>(k / LanePixels);
+            const int at = k % LanePixels;
+            cell.rim[lane][at] = ink == 1 ? ~0u : 0u;
+            cell.fill[lane][at] = ink == 2 ? ~0u : 0u;
+            cell.black[lane][at] = ink == 0 ? Black : 0u;
+            cell.blank = cell.blank && ink == 0;
+        }
+    }
+    return lines;
+}
+
+// For each line of the cell, the first line of the cell that looks the same.
+std::vector<int> FirstAlike(const std::vector<CellLine> &lines)
+{
+    std::vector<int> first(lines.size());
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        const auto same = std::find_if(lines.begin(), lines.end(),
+                                       [&](const CellLine &other) { return other.inks == lines[line].inks; });
+        first[line] = static_cast<int>(same - lines.begin());
+    }
+    return first;
+}
+
+int FloorDivide(int a, int b)
+{
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+// The inks of one dot row inside a band kept column by column: dot i at first[i * stride].
+struct InkRow {
+    const DotInks *first = nullptr;
+    int count = 0;
+    int stride = 1;
+
+    InkRow part(int from, int cells) const { return {first + from * stride, cells, stride}; }
+};
+
+// Lays the cells of one line out into `cells`, which has room for every cell plus one lane. A cell's
+// last lane may reach into the next cell, which is written after it. The cell's `Lanes` are known at
+// compile time, so its masks stay in registers and the loop over them unrolls.
+template <std::size_t Count>
+void LayOutCells(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
+{
+    Lanes rimMasks[Count];
+    Lanes fillMasks[Count];
+    Lanes blacks[Count];
+    for (std::size_t lane = 0; lane < Count; ++lane) {
+        rimMasks[lane] = line.rim[lane];
+        fillMasks[lane] = line.fill[lane];
+        blacks[lane] = line.black[lane];
+    }
+    const DotInks *dot = inks.first;
+    for (int i = 0; i < inks.count; ++i, dot += inks.stride) {
+        const Lanes rim = Broadcast(dot->rim);
+        const Lanes fill = Broadcast(dot->fill);
+        for (std::size_t lane = 0; lane < Count; ++lane) {
+            const Lanes pixels = (rimMasks[lane] & rim) | (fillMasks[lane] & fill) | blacks[lane];
+            std::memcpy(cells + lane * LanePixels, &pixels, sizeof pixels);
+        }
+        cells += pitch;
+    }
+}
+
+void LayOutLine(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
+{
+    switch (line.lanes) {
+    case 1:
+        return LayOutCells<1>(cells, pitch, line, inks);
+    case 2:
+        return LayOutCells<2>(cells, pitch, line, inks);
+    case 3:
+        return LayOutCells<3>(cells, pitch, line, inks);
+    default:
+        return LayOutCells<4>(cells, pitch, line, inks);
+    }
+}
+
+// Writes whole picture lines of cells: black left of the first cell and right of the last, the cells
+// between. Cells whose lanes stay inside the line are laid out in place; the few at its ends, cut by its
+// edges or reaching past them with their last lane, go through a scratch cell first.
+class CellLinePainter {
+public:
+    CellLinePainter(int width, int pitch, int cellsLeft, int cellCount, std::size_t lanes)
+        : width_(width), pitch_(pitch), cellsLeft_(cellsLeft), cellCount_(cellCount),
+          blackLine_(static_cast<std::size_t>(width), Black), scratch_(lanes * LanePixels)
+    {
+        const int laneWidth = static_cast<int>(lanes) * LanePixels;
+        firstInside_ = std::clamp(cellsLeft < 0 ? (-cellsLeft + pitch - 1) / pitch : 0, 0, cellCount);
+        const int room = width - laneWidth - cellsLeft;
+        endInside_ = std::clamp(room < 0 ? 0 : room / pitch + 1, firstInside_, cellCount);
+    }
+
+    void fillBlack(QRgb *out) const { std::memcpy(out, blackLine_.data(), bytes(width_)); }
+
+    void paint(QRgb *out, const CellLine &line, InkRow inks)
+    {
+        const int from = std::clamp(cellsLeft_, 0, width_);
+        const int to = std::clamp(cellsLeft_ + cellCount_ * pitch_, 0, width_);
+        std::memcpy(out, blackLine_.data(), bytes(from));
+        for (int cell = 0; cell < firstInside_; ++cell) {
+            paintAtEdge(out, line, inks, cell);
+        }
+        if (endInside_ > firstInside_) {
+            LayOutLine(out + cellsLeft_ + firstInside_ * pitch_, pitch_, line,
+                       inks.part(firstInside_, endInside_ - firstInside_));
+        }
+        for (int cell = endInside_; cell < cellCount_; ++cell) {
+            paintAtEdge(out, line, inks, cell);
+        }
+        std::memcpy(out + to, blackLine_.data(), bytes(width_ - to));
+    }
+
+private:
+    static std::size_t bytes(int pixels) { return static_cast<std::size_t>(pixels) * sizeof(QRgb); }
+
+    void paintAtEdge(QRgb *out, const CellLine &line, InkRow inks, int cell)
+    {
+        LayOutLine(scratch_.data(), pitch_, line, inks.part(cell, 1));
+        const int left = cellsLeft_ + cell * pitch_;
+        const int from = std::max(0, left);
+        const int to = std::min(width_, left + pitch_);
+        if (from < to) {
+            std::memcpy(out + from, scratch_.data() + (from - left), bytes(to - from));
+        }
+    }
+
+    int width_;
+    int pitch_;
+    int cellsLeft_;
+    int cellCount_;
+    int firstInside_ = 0;
+    int endInside_ = 0;
+    std::vector<QRgb> blackLine_;
+    std::vector<QRgb> scratch_;
+};
+
+// The inks of a band of dot rows, column by column, and for each of its rows the first row of the band
+// with the very same inks: frames repeat rows (all dark between lines of text, a pattern), and such a
+// row's picture lines are copies.
+class InkBand {
+public:
+    explicit InkBand(int columns)
+        : columns_(columns), inks_(static_cast<std::size_t>(columns * DotRowBand))
+    {
+    }
+
+    void load(const BandInks &inks, IndexRange rows)
+    {
+        inks(rows, inks_);
+        const int count = rows.end - rows.first;
+        // A cheap key per row tells most different rows apart; equal keys are compared dot by dot.
+        std::array<std::uint32_t, DotRowBand> keys{};
+        const DotInks *dot = inks_.data();
+        for (int x = 0; x < columns_; ++x, dot += DotRowBand) {
+            for (std::size_t r = 0; r < static_cast<std::size_t>(count); ++r) {
+                keys[r] = ((keys[r] << 5) | (keys[r] >> 27)) ^ dot[r].rim ^ (dot[r].fill << 7);
+            }
+        }
+        for (int r = 0; r < count; ++r) {
+            firstAlike_[static_cast<std::size_t>(r)] = r;
+            for (int earlier = 0; earlier < r; ++earlier) {
+                if (keys[static_cast<std::size_t>(earlier)] == keys[static_cast<std::size_t>(r)] && sameInks(earlier, r)) {
+                    firstAlike_[static_cast<std::size_t>(r)] = earlier;
+                    break;
+                }
+            }
+        }
+    }
+
+    int firstAlike(int r) const { return firstAlike_[static_cast<std::size_t>(r)]; }
+    InkRow row(int r) const { return {inks_.data() + r, columns_, DotRowBand}; }
+
+private:
+    bool sameInks(int a, int b) const
+    {
+        const DotInks *dot = inks_.data();
+        for (int x = 0; x < columns_; ++x, dot += DotRowBand) {
+            if (dot[a].rim != dot[b].rim || dot[a].fill != dot[b].fill) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    int columns_;
+    std::vector<DotInks> inks_;
+    std::array<int, DotRowBand> firstAlike_{};
+};
+
+} // namespace
+
+void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMask &mask, IndexRange columns,
+                  IndexRange rows, const BandInks &inks)
+{
+    const int pitch = Pitch(view);
+    // A dot's box starts as far into its cell across as down.
+    const int inset = DotBox(view, 0, 0).left() - view.ViewLeft;
+    const std::vector<CellLine> cell = CellLines(mask, pitch, inset);
+    const std::vector<int> alike = FirstAlike(cell);
+    const int columnCount = std::max(0, columns.end - columns.first);
+    CellLinePainter painter(target.width(), pitch, view.ViewLeft + columns.first * pitch, columnCount,
+                            cell.front().lanes);
+    const std::size_t lineBytes = static_cast<std::size_t>(target.width()) * sizeof(QRgb);
+    InkBand band(columnCount);
+    // Where each line of the cells of each row of the band was laid out, or -1.
+    std::vector<int> laidOutAt(static_cast<std::size_t>(DotRowBand * pitch));
+    int bandFirst = rows.first - DotRowBand;
+
+    // Picture line 0 lies in line `line` of the cells of dot row y.
+    int y = FloorDivide(-view.ViewTop, pitch);
+    int line = -view.ViewTop - y * pitch;
+    for (int py = 0; py < target.height(); ++py) {
+        QRgb *out = target.line(py);
+        const CellLine &cellLine = cell[static_cast<std::size_t>(line)];
+        if (y < rows.first || y >= rows.end || columnCount == 0 || cellLine.blank) {
+            painter.fillBlack(out);
+        } else {
+            if (y >= bandFirst + DotRowBand) {
+                bandFirst = y;
+                band.load(inks, {bandFirst, std::min(rows.end, bandFirst + DotRowBand)});
+                std::fill(laidOutAt.begin(), laidOutAt.end(), -1);
+            }
+            // A row that looks like an earlier one of the band takes its lines.
+            const int source = band.firstAlike(y - bandFirst);
+            int &earlier = laidOutAt[static_cast<std::size_t>(source * pitch + alike[static_cast<std::size_t>(line)])];
+            if (earlier >= 0) {
+                std::memcpy(out, target.line(earlier), lineBytes);
+            } else {
+                painter.paint(out, cellLine, band.row(y - bandFirst));
+                earlier = py;
+            }
+        }
+        if (++line == pitch) {
+            line = 0;
+            ++y;
+        }
+    }
+}
