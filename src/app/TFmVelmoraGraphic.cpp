@@ -30,15 +30,6 @@ FileDialogSpec OpenPictureDialog()
     return {{bitmapFilter, QStringLiteral("Pictures (*.bmp *.png *.jpg *.jpeg)")}, 0, bitmapExtension};
 }
 
-// The file a save really writes: a name without any extension gets the bitmap's, as the dialog adds it,
-// whichever dialog the desktop shows.
-QString SavedPicturePath(const QString &chosen)
-{
-    return QFileInfo(chosen).fileName().contains(QLatin1Char('.'))
-               ? chosen
-               : chosen + QLatin1Char('.') + bitmapExtension;
-}
-
 // The desktop's usual question before a file is replaced.
 QString ReplaceQuestion(const QString &path)
 {
@@ -119,7 +110,7 @@ void TFmVelmora::Button5Click()
         return;
     }
     // Any file is asked about, a project as much as a picture; a device or a pipe is refused unasked.
-    const QString path = SavedPicturePath(choice->path);
+    const QString path = BitmapSavePath(choice->path);
     if (QFileInfo(path).isFile() && !prompts_.askYesNo(ReplaceQuestion(path))) {
         return;
     }

@@ -131,6 +131,11 @@ SampledPicture SamplePictureFile(const QString &path, int editZoom)
     return {FileResult::done(), SamplePicture(picture, editZoom)};
 }
 
+QString BitmapSavePath(const QString &chosen)
+{
+    return QFileInfo(chosen).fileName().contains(QLatin1Char('.')) ? chosen : chosen + QStringLiteral(".bmp");
+}
+
 FileResult SaveEditSurface(const QImage &surface, const QString &path)
 {
     const QString cannotCreate = QStringLiteral("Cannot create file %1").arg(path);

@@ -24,6 +24,10 @@ struct SampledPicture {
 
 SampledPicture SamplePictureFile(const QString &path, int editZoom);
 
+// The file a save of the surface really writes: a name without any extension gets ".bmp", as the save
+// dialog adds it, whichever dialog the desktop shows, so the question before a file is replaced names it.
+QString BitmapSavePath(const QString &chosen);
+
 // Writes the surface as a Windows bitmap file, whatever the name's extension, replacing an older file
 // only once the new one is complete; "Cannot create file PATH" when that fails, and "Cannot create file
 // PATH: not a regular file", with nothing written, when a device, a pipe or a folder has that name.
