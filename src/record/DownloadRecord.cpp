@@ -44,6 +44,13 @@ QString ReasonOf(const QSqlError &error)
     return error.databaseText().isEmpty() ? error.text() : error.databaseText();
 }
 
+// A text field left unset (no bus named, a project never saved) is kept as empty text: SQL's NULL,
+// which Qt binds for a null string, would break the columns' NOT NULL.
+QVariant Text(const QString &text)
+{
+    return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text);
+}
+
 QString TimeText(const QDateTime &time)
 {
     return time.toUTC().toString(Qt::ISODate);
@@ -222,12 +229,11 @@ QString DownloadRecord::add(const DownloadEntry &entry)
                                  "?, ?, ?, ?)")
                       .arg(Columns));
     for (const QVariant &value :
-         {QVariant(TimeText(entry.started)), QVariant(TimeText(entry.ended)), QVariant(entry.durationMs),
-          QVariant(entry.bus), QVariant(entry.port), QVariant(entry.project), QVariant(entry.unsaved ? 1 : 0),
-          QVariant(entry.sha256), QVariant(entry.signType), QVariant(entry.modules), QVariant(entry.width),
-          QVariant(entry.height), QVariant(entry.variant), QVariant(LinesText(entry.lines)),
-          QVariant(entry.packetsSent), QVariant(entry.packetsSentAgain), QVariant(entry.outcome),
-          QVariant(entry.version)}) {
+         {Text(TimeText(entry.started)), Text(TimeText(entry.ended)), QVariant(entry.durationMs), Text(entry.bus),
+          Text(entry.port), Text(entry.project), QVariant(entry.unsaved ? 1 : 0), Text(entry.sha256),
+          Text(entry.signType), QVariant(entry.modules), QVariant(entry.width), QVariant(entry.height),
+          Text(entry.variant), Text(LinesText(entry.lines)), QVariant(entry.packetsSent),
+          QVariant(entry.packetsSentAgain), Text(entry.outcome), Text(entry.version)}) {
         query.addBindValue(value);
     }
     if (!query.exec() || !database.commit()) {
