@@ -19,8 +19,10 @@ constexpr int RecordApplicationId = 0x566C6D52;
 // A writer sharing the record waits this long for another to finish its row.
 constexpr int BusyTimeoutMs = 10000;
 
+// "IF NOT EXISTS": two programs may find the same new record empty at once; the second's making of it
+// then changes nothing.
 const QString Schema = QStringLiteral(
-    "CREATE TABLE downloads ("
+    "CREATE TABLE IF NOT EXISTS downloads ("
     " id INTEGER PRIMARY KEY,"
     " started TEXT NOT NULL, ended TEXT NOT NULL, duration_ms INTEGER NOT NULL,"
     " bus TEXT NOT NULL, port TEXT NOT NULL,"

@@ -110,6 +110,13 @@ TEST_F(DownloadToSignTest, MistakesEndWithOneLineAndNothingSent)
     const CliRun noPort = RunCli({"download", projectPath});
     EXPECT_EQ(noPort.exitCode, 1);
     EXPECT_EQ(noPort.errLines(), QStringList({"velmora-cli download: --port DEVICE is required"}));
+    // Buses name the ports in order, so their counts must agree; a sign is sent to once.
+    const CliRun buses = RunCli({"download", projectPath, "--port", "/dev/a", "--port", "/dev/b", "--bus", "7"});
+    EXPECT_EQ(buses.exitCode, 1);
+    EXPECT_EQ(buses.errLines(), QStringList({"velmora-cli download: --bus must be given once for every --port, "
+                                             "in the same order (2 --port, 1 --bus)"}));
+    EXPECT_EQ(RunCli({"download", projectPath, "--port", "/dev/a", "--port", "/dev/a"}).errLines(),
+              QStringList({"velmora-cli download: --port /dev/a is given twice; a sign is sent to once"}));
     const CliRun noLine = RunCli({"download", projectPath, "--port", "/nonexistent/tty", "--line", "4"});
     EXPECT_EQ(noLine.errLines(),
               QStringList({"velmora-cli download: --line must be a line of the list, 1 .. 3"}));
