@@ -7,6 +7,7 @@
 #include "preview/RegionOps.h"
 #include "routes/RouteSources.h"
 #include "text/GlyphCoverage.h"
+#include "text/TextCell.h"
 #include "text/TextComposer.h"
 
 #include <algorithm>
@@ -147,7 +148,8 @@ private:
         return std::min(box.width(), model_.WidthDot);
     }
 
-    // Composes the text, stamps it where x and y say or aligned right of `areaLeft` and centred vertically.
+    // Composes the text, stamps it where x and y say, or with its cells aligned right of `areaLeft` and
+    // centred vertically.
     void placeText(const RouteRow &route, int areaLeft)
     {
         TextRequest request;
@@ -184,10 +186,12 @@ private:
             }
             return;
         }
-        const DotCorner at =
-            route.x ? DotCorner{*route.x, *route.y}
-                    : DotCorner{AlignedStart(box.width(), areaLeft, model_.WidthDot, route.align) - box.left,
-                                AlignedStart(box.height(), 0, model_.HeightDot, TextAlign::Centre) - box.top};
+        // Placed by its cells, not by what its letters light, so that the texts of one font share their
+        // rows and the same text lands on the same dots whatever frame it is in.
+        const TextCell cell = ComposedCell(request);
+        const DotCorner at = route.x ? DotCorner{*route.x, *route.y}
+                                     : DotCorner{AlignedStart(cell.advance, areaLeft, model_.WidthDot, route.align),
+                                                 (model_.HeightDot - cell.height) / 2};
         stamp(route, QStringLiteral("text"), whole(compose, box), at);
     }
 

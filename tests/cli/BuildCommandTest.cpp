@@ -42,13 +42,13 @@ TEST_F(BuildCommand, BuildsASpreadsheetsTableIntoTheProjectItDescribes)
               "001\t001\t12\tV\t4\n"
               "002\t\t12\t\t4\n"
               "003\t002\t7\t\t\n");
-    // Glyph 67 + y lights its columns 9 to 15 and all 16 rows: those 7 columns are centred on the 64, an
-    // odd remainder to the right, so the glyph starts at column 28 - 9.
+    // The glyph's 16-dot cell is centred on the 64 columns whatever it lights (glyph 67 + y lights only
+    // its columns 9 to 15), so it starts at column 24.
     const QStringList rows = RunCli({"dots", path("routes.nkv"), "--frame", "1"}).outLines();
     ASSERT_EQ(rows.size(), 16);
     for (int y = 0; y < 16; ++y) {
         std::uint32_t value = 0;
-        for (int x = 19; x < 35; ++x) {
+        for (int x = 24; x < 40; ++x) {
             value = (value << 1) | (rows[y][x] == QLatin1Char('#') ? 1u : 0u);
         }
         EXPECT_EQ(value, 67u + y);
