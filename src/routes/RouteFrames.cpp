@@ -113,15 +113,19 @@ public:
     {
     }
 
-    void build(const RouteRow &route)
+    QStringList build(const RouteRow &route)
     {
+        QStringList filled;
         int textLeft = 0;
         if (!route.picturePath.isEmpty()) {
             textLeft = placePicture(route);
+            filled << QStringLiteral("picture");
         }
         if (!route.text.isEmpty()) {
             placeText(route, textLeft);
+            filled << QStringLiteral("text");
         }
+        return filled;
     }
 
 private:
@@ -243,10 +247,9 @@ void WriteListRow(ProjectModel &model, int f, const RouteRow &route, bool lineGo
 
 } // namespace
 
-RouteBuild BuildRouteFrames(ProjectModel &model, const std::vector<RouteRow> &rows, const RouteFonts &fonts)
+void BuildRouteList(ProjectModel &model, const std::vector<RouteRow> &rows, RouteBuild &build,
+                    const FrameFiller &fill)
 {
-    RouteBuild build;
-    FrameBuilder builder(model, fonts, build);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int f = static_cast<int>(i);
         if (f > 0 && AppendFrame(model) != ListOutcome::Done) {
@@ -257,9 +260,16 @@ RouteBuild BuildRouteFrames(ProjectModel &model, const std::vector<RouteRow> &ro
         const bool lineBegan = i > 0 && rows[i - 1].board == rows[i].board;
         WriteListRow(model, f, rows[i], lineGoesOn, lineBegan);
         model.CurFrame = f;
-        builder.build(rows[i]);
+        build.frames.push_back({rows[i].row, fill(rows[i])});
     }
     model.CurFrame = 0;
     RenumberLines(model);
+}
+
+RouteBuild BuildRouteFrames(ProjectModel &model, const std::vector<RouteRow> &rows, const RouteFonts &fonts)
+{
+    RouteBuild build;
+    FrameBuilder builder(model, fonts, build);
+    BuildRouteList(model, rows, build, [&builder](const RouteRow &route) { return builder.build(route); });
     return build;
 }

@@ -118,7 +118,11 @@ MixedComposition ComposeMixedText(const TextRequest &font, const TextRequest *fa
     MixedComposition composed;
     for (const Run &run : runs) {
         composed.cell.advance += run.cell.advance;
-        composed.cell.height = std::max(composed.cell.height, run.cell.height);
+        composed.cell.baseline = std::max(composed.cell.baseline, run.cell.baseline);
+    }
+    for (const Run &run : runs) {
+        composed.cell.height =
+            std::max(composed.cell.height, composed.cell.baseline - run.cell.baseline + run.cell.height);
     }
     std::set<char32_t> named;
     const auto noteMissing = [&](const Run &run, const FontFileEntry *used) {
@@ -146,7 +150,7 @@ MixedComposition ComposeMixedText(const TextRequest &font, const TextRequest *fa
         for (Run &run : runs) {
             noteMissing(run, ComposeRun(run, scratch));
             CopyLit(scratch, run.cell.advance + PictureMargin, run.cell.height + PictureMargin, left,
-                    composed.cell.height - run.cell.height, out);
+                    composed.cell.baseline - run.cell.baseline, out);
             left += run.cell.advance;
             if (left >= MaxWidthDot) {
                 break;

@@ -76,7 +76,8 @@ TextCell SystemFontCell(const QString &text, const QFont &font, int dpi)
     const QFontMetricsF metrics(CrispFont(font), &device);
     const qreal advance = metrics.horizontalAdvance(PartReachingPicture(text, metrics, MaxWidthDot));
     return {static_cast<int>(std::ceil(std::min<qreal>(advance, MaxWidthDot * 64))),
-            static_cast<int>(std::ceil(metrics.ascent() + metrics.descent()))};
+            static_cast<int>(std::ceil(metrics.ascent() + metrics.descent())),
+            static_cast<int>(std::round(metrics.ascent()))};
 }
 
 SystemFontCoverage::SystemFontCoverage(const QFont &font) : raw_(QRawFont::fromFont(font)) {}

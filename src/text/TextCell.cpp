@@ -17,5 +17,5 @@ TextCell ComposedCell(const TextRequest &request)
                                 : std::count_if(bytes.begin(), bytes.end(),
                                                 [](char byte) { return byte >= '0' && byte <= '9'; });
     return {static_cast<int>(std::min<qsizetype>(cells * entry->glyphWidth, MaxWidthDot * 64)),
-            entry->glyphHeight};
+            entry->glyphHeight, entry->glyphHeight};
 }

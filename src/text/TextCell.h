@@ -8,6 +8,9 @@
 struct TextCell {
     int advance = 0;
     int height = 0;
+    // The rows from the cell's top to the line the glyphs stand on: a font file's glyphs stand on the
+    // bottom of their cells, a system font's on its ascent.
+    int baseline = 0;
 };
 
 // The cell ComposeText gives the request: a Big5 file's glyph cells, one per byte pair of the text's code
