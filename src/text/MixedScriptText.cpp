@@ -5,7 +5,6 @@
 #include "text/GlyphCoverage.h"
 #include "text/SystemFontText.h"
 
-#include <QStringList>
 
 #include <algorithm>
 #include <optional>
@@ -45,6 +44,7 @@ private:
 struct Run {
     TextRequest request; // the run's font with the run as its text
     TextCell cell;
+    bool fallsBack = false;
 };
 
 std::vector<Run> RunsOf(const TextRequest &font, const TextRequest *fallback)
@@ -59,7 +59,7 @@ std::vector<Run> RunsOf(const TextRequest &font, const TextRequest *fallback)
     QString text;
     const auto close = [&] {
         if (!text.isEmpty()) {
-            Run run{*inFallback ? *fallback : font, {}};
+            Run run{*inFallback ? *fallback : font, {}, *inFallback};
             run.request.text = text;
             run.cell = ComposedCell(run.request);
             runs.push_back(std::move(run));
@@ -98,15 +98,14 @@ void CopyLit(const DotPlane &run, int width, int height, int left, int top, DotP
     }
 }
 
-QString FileLabels(const TextRequest &font, const TextRequest *fallback)
+// The fonts a missing character was looked for in: the file without a fallback, else both entries.
+QString FontLabels(const TextRequest &font, const TextRequest *fallback)
 {
-    QStringList labels;
-    for (const TextRequest *request : {&font, fallback}) {
-        if (const FontFileEntry *entry = request ? ChosenFontFile(*request) : nullptr) {
-            labels << QString::fromUtf8(entry->label);
-        }
+    if (!fallback) {
+        return QString::fromUtf8(ChosenFontFile(font)->label);
     }
-    return labels.join(QStringLiteral(" or "));
+    // The selectors hold the entry the choice named, whichever option it belongs to.
+    return QStringLiteral("%1 or %2").arg(font.chinese.text, fallback->chinese.text);
 }
 
 } // namespace
@@ -130,13 +129,23 @@ MixedComposition ComposeMixedText(const TextRequest &font, const TextRequest *fa
         if (used != chosen) {
             composed.unreadable = chosen;
         }
-        // A run of the first font holds only characters it has glyphs for; what a file still cannot draw
-        // is what neither font has. A system font draws every character, with substitutes if need be.
+        // A run of the first font holds only characters it has glyphs for; what the fallback has no glyph
+        // for either is what neither font has. Without a fallback a system font draws every character,
+        // with substitutes if need be, as "Text Upload" does.
+        std::vector<char32_t> lacking;
         if (used) {
-            for (const char32_t character : CharactersWithoutGlyph(run.request.text, *used)) {
-                if (named.insert(character).second) {
-                    composed.missing.push_back(character);
+            lacking = CharactersWithoutGlyph(run.request.text, *used);
+        } else if (run.fallsBack) {
+            const Coverage own(run.request);
+            for (const char32_t character : run.request.text.toUcs4()) {
+                if (!own.covers(character)) {
+                    lacking.push_back(character);
                 }
+            }
+        }
+        for (const char32_t character : lacking) {
+            if (named.insert(character).second) {
+                composed.missing.push_back(character);
             }
         }
     };
@@ -158,7 +167,7 @@ MixedComposition ComposeMixedText(const TextRequest &font, const TextRequest *fa
         }
     }
     if (!composed.missing.empty()) {
-        composed.missingIn = FileLabels(font, fallback);
+        composed.missingIn = FontLabels(font, fallback);
     }
     return composed;
 }
