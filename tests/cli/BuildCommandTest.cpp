@@ -115,6 +115,17 @@ TEST_F(BuildCommand, TheDocumentedExampleBuildsWithoutCuts)
     const QStringList rows = RunCli({"dots", path("routes.nkv"), "--frame", "2"}).outLines();
     ASSERT_EQ(rows.size(), 32);
     EXPECT_EQ(rows[15].left(2), "##");
+
+    // The front and side signs of one table, as the user guide shows them.
+    WriteChineseFont(dir.path(), QStringLiteral("TS-16.15"));
+    WriteWholeFontFile(dir.path(), QStringLiteral("Number32.32"));
+    for (const char *layout : {"front-192x32.json", "side-128x16.json"}) {
+        const CliRun sign = RunCli({"build", QStringLiteral(VELMORA_EXAMPLES "/destinations.csv"), "--layout",
+                                    QStringLiteral(VELMORA_EXAMPLES "/") + layout, "-o", path("sign.nkv"),
+                                    "--font-dir", dir.path()});
+        EXPECT_EQ(sign.exitCode, 0) << layout;
+        EXPECT_EQ(sign.err, "") << layout;
+    }
 }
 
 TEST_F(BuildCommand, LayoutErrorsNameTheLayoutAndTheZoneAndStrictWritesNothing)
