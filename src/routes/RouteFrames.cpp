@@ -11,7 +11,9 @@
 #include "text/TextComposer.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -39,21 +41,27 @@ PlacingWindow WindowOf(const ProjectModel &model)
             std::min(model.HeightDot + PictureMargin, MaxHeightDot)};
 }
 
+// Column by column, each column's rows lying back to back: a search for the first and the last lit dot
+// of a column instead of a test of every dot, as every frame's picture is measured.
 LitBox LitBoxOf(const DotPlane &picture, PlacingWindow window)
 {
     LitBox box;
     for (int x = 0; x < window.width; ++x) {
-        for (int y = 0; y < window.height; ++y) {
-            if (picture.at(x, y) != 1) {
-                continue;
-            }
-            if (box.empty) {
-                box = {false, x, y, x, y};
-            }
-            box.top = std::min(box.top, y);
-            box.right = x;
-            box.bottom = std::max(box.bottom, y);
+        const std::uint8_t *column = picture.data() + DotIndex(x, 0);
+        const std::uint8_t *end = column + window.height;
+        const auto *first = static_cast<const std::uint8_t *>(std::memchr(column, 1, end - column));
+        if (!first) {
+            continue;
         }
+        const auto last = std::find(std::make_reverse_iterator(end), std::make_reverse_iterator(first), 1);
+        const int top = static_cast<int>(first - column);
+        const int bottom = static_cast<int>(end - column) - 1 - static_cast<int>(last - std::make_reverse_iterator(end));
+        if (box.empty) {
+            box = {false, x, top, x, bottom};
+        }
+        box.top = std::min(box.top, top);
+        box.right = x;
+        box.bottom = std::max(box.bottom, bottom);
     }
     return box;
 }
@@ -94,13 +102,28 @@ QString CutDescription(const ProjectModel &model, const LitBox &whole, DotCorner
     return parts.join(QStringLiteral(", "));
 }
 
-// Placing's stamp at `at`, then FloatDots cleared as placing leaves it.
-void StampAt(ProjectModel &model, DotCorner at)
+// Placing's stamp at `at`, then FloatDots cleared as placing leaves it. The stamp adds the picture's lit
+// dots that land on the sign, as StampPlacedPicture does, but visits only the picture's lit box (every dot
+// outside it is dark) instead of the whole sign, once for every frame of the table.
+void StampAt(ProjectModel &model, const LitBox &box, DotCorner at)
 {
     model.Tools.PlaceCol = at.col;
     model.Tools.PlaceRow = at.row;
-    StampPlacedPicture(model);
-    model.FloatDots.clearWindow(model.WidthDot + PictureMargin, model.HeightDot + PictureMargin);
+    const int top = std::max(at.row + box.top, 0);
+    const int bottom = std::min(at.row + box.bottom + 1, model.HeightDot);
+    std::uint8_t *frame = model.FrameDots.writableFrame(model.CurFrame);
+    for (int x = std::max(at.col + box.left, 0); x < std::min(at.col + box.right + 1, model.WidthDot); ++x) {
+        const std::uint8_t *column = model.FloatDots.data() + DotIndex(x - at.col, 0);
+        for (int y = top; y < bottom; ++y) {
+            if (column[y - at.row] == 1) {
+                frame[DotIndex(x, y)] = 1;
+            }
+        }
+    }
+    // Darkening the lit box darkens the whole window.
+    for (int x = box.left; x <= box.right; ++x) {
+        std::memset(model.FloatDots.data() + DotIndex(x, box.top), 0, static_cast<std::size_t>(box.height()));
+    }
 }
 
 // Writes a picture to be placed for a sign of the given size, as composition and upload do.
@@ -148,7 +171,7 @@ private:
         }
         const DotCorner at{-box.left,
                            AlignedStart(box.height(), 0, model_.HeightDot, TextAlign::Centre) - box.top};
-        stamp(route, QStringLiteral("picture"), whole(upload, box), at);
+        stamp(route, QStringLiteral("picture"), box, whole(upload, box), at);
         return std::min(box.width(), model_.WidthDot);
     }
 
@@ -196,7 +219,7 @@ private:
         const DotCorner at = route.x ? DotCorner{*route.x, *route.y}
                                      : DotCorner{AlignedStart(cell.advance, areaLeft, model_.WidthDot, route.align),
                                                  (model_.HeightDot - cell.height) / 2};
-        stamp(route, QStringLiteral("text"), whole(compose, box), at);
+        stamp(route, QStringLiteral("text"), box, whole(compose, box), at);
     }
 
     // Writes the picture into FloatDots as the editor does for this sign; answers its lit box there.
@@ -220,13 +243,14 @@ private:
         return LitBoxOf(*scratch_, {MaxWidthDot, MaxHeightDot});
     }
 
-    void stamp(const RouteRow &route, const QString &what, const LitBox &whole, DotCorner at)
+    // Stamps the picture in FloatDots, whose lit box there is `box`; `whole` tells what is cut.
+    void stamp(const RouteRow &route, const QString &what, const LitBox &box, const LitBox &whole, DotCorner at)
     {
         const QString cut = CutDescription(model_, whole, at);
         if (!cut.isEmpty()) {
             build_.warnings.push_back({route.row, QStringLiteral("the %1 is cut: %2").arg(what, cut)});
         }
-        StampAt(model_, at);
+        StampAt(model_, box, at);
     }
 
     ProjectModel &model_;
