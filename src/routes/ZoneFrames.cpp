@@ -25,8 +25,10 @@ struct DotSource {
     int height = 0;
 };
 
-// How far the lit dots of a stamp reached past each edge of its zone, in columns or rows.
+// How far the lit dots of a stamp reached past each edge of its zone, in columns or rows, and whether it
+// had any.
 struct Overreach {
+    bool lit = false;
     int left = 0;
     int top = 0;
     int right = 0;
@@ -72,6 +74,7 @@ Overreach StampInZone(ProjectModel &model, const DotSource &source, int left, in
                 continue;
             }
             const int row = top + y;
+            reach.lit = true;
             reach.left = std::max(reach.left, zone.x - col);
             reach.right = std::max(reach.right, col - zoneRight + 1);
             reach.top = std::max(reach.top, zone.y - row);
@@ -164,6 +167,10 @@ private:
             StampInZone(model_, source, zone.x + AcrossOffset(cell.advance, zone.width, zone.align),
                         zone.y + DownOffset(cell.height, zone.height, zone.valign), zone);
         tellOverreach(row, zone, reach);
+        // Missing characters named, nothing more is to be said of a text that lights nothing for them.
+        if (!reach.lit && composed.missing.empty() && !text.trimmed().isEmpty()) {
+            warn(row, zone, QStringLiteral("the text lights no dot: the font has none of its characters"));
+        }
     }
 
     void placePicture(int row, const LayoutZone &zone, const QString &path)

@@ -11,6 +11,8 @@
 
 #include <QTemporaryDir>
 
+#include "ProblemLines.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -52,16 +54,6 @@ LitSpan LitIn(const ProjectModel &model, int frame, int fromCol, int toCol)
 LitSpan LitIn(const DotPlane &plane, int fromCol, int toCol)
 {
     return LitWhere(fromCol, toCol, MaxHeightDot, [&](int x, int y) { return plane.at(x, y); });
-}
-
-// Problems or warnings as "ROW: what" lines.
-QStringList Lines(const std::vector<RouteProblem> &problems)
-{
-    QStringList text;
-    for (const RouteProblem &problem : problems) {
-        text << QStringLiteral("%1: %2").arg(problem.row).arg(problem.what);
-    }
-    return text;
 }
 
 class RouteFrames : public ::testing::Test {

@@ -12,6 +12,8 @@
 
 #include <QTemporaryDir>
 
+#include "ProblemLines.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -38,15 +40,6 @@ QStringList LitDots(const ProjectModel &model, int frame, const Box &box, int sh
         }
     }
     return dots;
-}
-
-QStringList Lines(const std::vector<RouteProblem> &problems)
-{
-    QStringList text;
-    for (const RouteProblem &problem : problems) {
-        text << QStringLiteral("%1: %2").arg(problem.row).arg(problem.what);
-    }
-    return text;
 }
 
 // A 192 x 32 front sign, the font files of the tests and an all-black 32 x 32 badge.
