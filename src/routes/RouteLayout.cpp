@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 
+#include <cmath>
 #include <set>
 
 namespace {
@@ -41,8 +42,10 @@ public:
         if (value.isUndefined() && fallback) {
             return fallback;
         }
-        const double number = value.toDouble(-1e9);
-        if (!value.isDouble() || number != static_cast<int>(number) || number < lowest) {
+        // Far past any sign, and small enough that a zone's edges add up without overflow.
+        constexpr double largest = 1 << 20;
+        const double number = value.toDouble();
+        if (!value.isDouble() || number < lowest || number > largest || std::trunc(number) != number) {
             fail(QStringLiteral("\"%1\" must be a whole number of at least %2").arg(QLatin1String(key)).arg(lowest));
             return std::nullopt;
         }
