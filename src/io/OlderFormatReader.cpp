@@ -6,6 +6,7 @@
 #include "io/TextTokenReader.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 namespace {
 
@@ -190,8 +191,9 @@ private:
         case TextTokenReader::Status::End:
             break;
         }
-        refuse(QStringLiteral("the file ends before %1").arg(field.describe()),
-               QStringLiteral("after token %1").arg(tokens_.tokenNumber()));
+        refuse(
+            QCoreApplication::translate("OlderFormatReader", "the file ends before %1").arg(field.describe()),
+            QCoreApplication::translate("OlderFormatReader", "after token %1").arg(tokens_.tokenNumber()));
         return false;
     }
 
@@ -203,14 +205,15 @@ private:
         }
         const std::optional<int> value = ParseDecimalInt32(token);
         if (!value) {
-            refuse(QStringLiteral("%1 is '%2', not an integer").arg(field.describe(), Quoted(token)));
+            refuse(QCoreApplication::translate("OlderFormatReader", "%1 is '%2', not an integer")
+                       .arg(field.describe(), Quoted(token)));
         }
         return value;
     }
 
     bool tooLong(const Field &field)
     {
-        refuse(QStringLiteral("%1 is a word longer than %2 characters")
+        refuse(QCoreApplication::translate("OlderFormatReader", "%1 is a word longer than %2 characters")
                    .arg(field.describe())
                    .arg(TextTokenReader::MaxTokenLength));
         return false;
@@ -227,7 +230,10 @@ private:
     // Refuses the file for what the token last read holds, or (with `where`) for what is missing.
     void refuse(const QString &reason, const QString &where = {})
     {
-        const QString place = where.isEmpty() ? QStringLiteral("token %1").arg(tokens_.tokenNumber()) : where;
+        const QString place =
+            where.isEmpty()
+                ? QCoreApplication::translate("OlderFormatReader", "token %1").arg(tokens_.tokenNumber())
+                : where;
         refusal_.result = FileResult::failed(LoadRefusal(request_, reason, place));
     }
 
@@ -246,10 +252,10 @@ CheckedProjectFile ReadOlderFormat(QIODevice &device, const ReadRequest &request
 
 QString OpenEntryErrorMessage()
 {
-    return QStringLiteral("Open File Failed!!The Data of File Error!!");
+    return QCoreApplication::translate("OlderFormatReader", "Open File Failed!!The Data of File Error!!");
 }
 
 QString AppendEntryErrorMessage()
 {
-    return QStringLiteral("File Format Error!");
+    return QCoreApplication::translate("OlderFormatReader", "File Format Error!");
 }
