@@ -266,6 +266,46 @@
         <source>File Format Error!</source>
         <translation>檔案格式錯誤！</translation>
     </message>
+    <message>
+        <source>the width</source>
+        <translation>寬度</translation>
+    </message>
+    <message>
+        <source>the height</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>the frame count</source>
+        <translation>畫面數</translation>
+    </message>
+    <message>
+        <source>the change mark of frame %1</source>
+        <translation>畫面 %1 的輪播標記</translation>
+    </message>
+    <message>
+        <source>the time of frame %1</source>
+        <translation>畫面 %1 的時間</translation>
+    </message>
+    <message>
+        <source>the board number of frame %1</source>
+        <translation>畫面 %1 的看板編號</translation>
+    </message>
+    <message>
+        <source>the dots of frame %1</source>
+        <translation>畫面 %1 的點陣</translation>
+    </message>
+    <message>
+        <source>the word after the frames</source>
+        <translation>畫面之後的字</translation>
+    </message>
+    <message>
+        <source>the module width</source>
+        <translation>模組寬度</translation>
+    </message>
+    <message>
+        <source>the colour of module %1</source>
+        <translation>模組 %1 的顏色</translation>
+    </message>
 </context>
 <context>
     <name>PictureFiles</name>

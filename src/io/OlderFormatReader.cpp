@@ -15,12 +15,12 @@ constexpr int MaxFurtherBoardWords = 254;
 
 // What a token stands for, put into words only when a message needs it.
 struct Field {
-    const char *name; // may hold "%1" for the frame number
+    const char *name; // marked for translation; may hold "%1" for the frame number
     int frame = 0;
 
     QString describe() const
     {
-        const QString text = QString::fromLatin1(name);
+        const QString text = QCoreApplication::translate("OlderFormatReader", name);
         return text.contains(QLatin1String("%1")) ? text.arg(frame) : text;
     }
 };
@@ -47,15 +47,16 @@ public:
 
     CheckedProjectFile run()
     {
-        const std::optional<int> width = integer({"the width"});
+        const std::optional<int> width = integer({QT_TRANSLATE_NOOP("OlderFormatReader", "the width")});
         if (!width || !check(WidthProblem(*width))) {
             return std::move(refusal_);
         }
-        const std::optional<int> height = integer({"the height"});
+        const std::optional<int> height = integer({QT_TRANSLATE_NOOP("OlderFormatReader", "the height")});
         if (!height || !check(HeightProblem(*height))) {
             return std::move(refusal_);
         }
-        const std::optional<int> frames = integer({"the frame count"});
+        const std::optional<int> frames =
+            integer({QT_TRANSLATE_NOOP("OlderFormatReader", "the frame count")});
         if (!frames || !check(FrameCountProblem(*frames, request_))) {
             return std::move(refusal_);
         }
@@ -82,9 +83,11 @@ private:
             return false;
         }
         frame.board = DecodeCodePage950(board);
-        const std::optional<int> change = integer({"the change mark of frame %1", frameNumber});
+        const std::optional<int> change =
+            integer({QT_TRANSLATE_NOOP("OlderFormatReader", "the change mark of frame %1"), frameNumber});
         const std::optional<int> time =
-            change ? integer({"the time of frame %1", frameNumber}) : std::nullopt;
+            change ? integer({QT_TRANSLATE_NOOP("OlderFormatReader", "the time of frame %1"), frameNumber})
+                   : std::nullopt;
         if (!time) {
             return false;
         }
@@ -101,7 +104,8 @@ private:
     // until "end", which must come within the word limit.
     bool readBoard(int frameNumber, QByteArray &board)
     {
-        const Field field{"the board number of frame %1", frameNumber};
+        const Field field{QT_TRANSLATE_NOOP("OlderFormatReader", "the board number of frame %1"),
+                          frameNumber};
         std::string_view token;
         if (!word(field, token)) {
             return false;
@@ -133,7 +137,7 @@ private:
         const int height = read_.file.HeightDot;
         const int perColumn = WordsPerColumn(height);
         dots.assign(static_cast<std::size_t>(width) * perColumn, 0);
-        const Field field{"the dots of frame %1", frameNumber};
+        const Field field{QT_TRANSLATE_NOOP("OlderFormatReader", "the dots of frame %1"), frameNumber};
         for (int x = 0; x < width; ++x) {
             std::uint8_t *column = dots.data() + static_cast<std::size_t>(x) * perColumn;
             for (int y = 0; y < height; ++y) {
@@ -157,21 +161,23 @@ private:
         case TextTokenReader::Status::End:
             return true;
         case TextTokenReader::Status::TooLong:
-            return tooLong({"the word after the frames"});
+            return tooLong({QT_TRANSLATE_NOOP("OlderFormatReader", "the word after the frames")});
         case TextTokenReader::Status::Token:
             break;
         }
         if (token != "new") {
             return true;
         }
-        const std::optional<int> moduleWidth = integer({"the module width"});
+        const std::optional<int> moduleWidth =
+            integer({QT_TRANSLATE_NOOP("OlderFormatReader", "the module width")});
         if (!moduleWidth || !check(OlderModuleWidthProblem(*moduleWidth, read_.file.WidthDot))) {
             return false;
         }
         ModuleTrailer trailer{*moduleWidth, {}};
         const int modules = read_.file.WidthDot / *moduleWidth;
         for (int i = 0; i < modules; ++i) {
-            const std::optional<int> code = integer({"the colour of module %1", i + 1});
+            const std::optional<int> code =
+                integer({QT_TRANSLATE_NOOP("OlderFormatReader", "the colour of module %1"), i + 1});
             if (!code || !check(ColourCodeProblem(*code, i + 1))) {
                 return false;
             }
