@@ -46,11 +46,13 @@ package: build
 check-package: package
 	bash scripts/check-package.sh $(BUILD)
 
-# Takes the user guide's pictures (docs/images) from the real windows, off screen.
+# Takes the user guide's pictures (docs/images) from the real windows, off screen, in English and again in
+# Traditional Chinese (docs/images/zh_TW).
 screenshots: deps
 	$(CONFIGURE) -B $(BUILD)
 	cmake --build $(BUILD) -j$(JOBS) --target velmora-screenshots velmora-data
-	$(BUILD)/tools/velmora-screenshots docs/images $(BUILD)/share/velmora/fonts
+	VELMORA_LANG=en $(BUILD)/tools/velmora-screenshots docs/images $(BUILD)/share/velmora/fonts
+	VELMORA_LANG=zh_TW $(BUILD)/tools/velmora-screenshots docs/images/zh_TW $(BUILD)/share/velmora/fonts
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

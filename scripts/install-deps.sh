@@ -11,6 +11,7 @@ packages=(
     fonts-arphic-uming
     fonts-arphic-ukai fonts-dejavu-core help2man dpkg-dev file
     lintian devscripts appstream
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
 missing=()

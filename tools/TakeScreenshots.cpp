@@ -1,16 +1,20 @@
 // velmora-screenshots OUTDIR FONTDIR: the pictures of the user guide, taken from the real windows off
-// screen, so they always show the program as it is. One editor session is driven through the window's
-// own controls, step by step; each shot names the step that brings it about and the part of the window
-// it shows, and a dialog is pictured while the scripted answer leaves it open. A new picture is one more
-// row of `shots`.
+// screen, so they always show the program as it is, in the language VELMORA_LANG or the locale chooses. One
+// editor session is driven through the window's own controls, step by step; each shot names the step that
+// brings it about and the part of the window it shows, and a dialog is pictured while the scripted answer
+// leaves it open. A new picture is one more row of `shots`.
 #include "app/BusImageView.h"
 #include "app/GraphicEditPage.h"
 #include "app/PictureSurface.h"
+#include "app/TAboutBox.h"
 #include "app/TFmVelmora.h"
 #include "app/TextEditPage.h"
 #include "app/VelmoraForms.h"
 #include "dialogs/TfmCOMPort.h"
+#include "dialogs/TfmNote.h"
+#include "dialogs/TfmSecond.h"
 #include "dialogs/TfmStart.h"
+#include "language/InterfaceLanguage.h"
 #include "picture/EditSurface.h"
 #include "preview/PreviewGeometry.h"
 #include "support/ScriptedPrompts.h"
@@ -210,6 +214,17 @@ void OpenPortDialog(Session &session)
     QTest::mouseClick(session.window.BitBtn3, Qt::LeftButton);
 }
 
+// A dialog of the editor shown as it opens, for its picture alone.
+template <auto member> void ShowDialog(Session &session)
+{
+    (session.forms.*member)->show();
+}
+
+template <auto member> QWidget *Dialog(Session &session)
+{
+    return (session.forms.*member).get();
+}
+
 QWidget *WholeWindow(Session &session)
 {
     return &session.window;
@@ -233,7 +248,7 @@ struct Shot {
 
 // In the order of the session: each step starts from what the one before left.
 const Shot shots[] = {
-    {"setup-dialog.png", OpenSetup, [](Session &s) -> QWidget * { return s.forms.fmStart.get(); }},
+    {"setup-dialog.png", OpenSetup, Dialog<&VelmoraForms::fmStart>},
     {"main-window.png", ComposeFirstFrame, WholeWindow},
     {"placing.png", PlaceSecondFrameText, Preview},
     {"frame-list.png", FillFrameList,
@@ -242,7 +257,10 @@ const Shot shots[] = {
     {"region.png", LiftRegion, Preview},
     {"playing.png", PlayFirstLine, WholeWindow},
     {"graphic-edit.png", DrawArrow, EditingPages},
-    {"com-port.png", OpenPortDialog, [](Session &s) -> QWidget * { return s.forms.fmCOMPort.get(); }},
+    {"com-port.png", OpenPortDialog, Dialog<&VelmoraForms::fmCOMPort>},
+    {"note-dialog.png", ShowDialog<&VelmoraForms::fmNote>, Dialog<&VelmoraForms::fmNote>},
+    {"delay-dialog.png", ShowDialog<&VelmoraForms::fmSecond>, Dialog<&VelmoraForms::fmSecond>},
+    {"about-box.png", ShowDialog<&VelmoraForms::AboutBox>, Dialog<&VelmoraForms::AboutBox>},
 };
 
 } // namespace
@@ -251,6 +269,7 @@ int main(int argc, char **argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    InstallDesktopLanguage(app, QtTexts::Translated);
     if (argc != 3) {
         std::fprintf(stderr, "usage: velmora-screenshots OUTDIR FONTDIR\n");
         return 1;

@@ -7,7 +7,7 @@
 BusImageView::BusImageView(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("BusImage"));
-    setAccessibleName(QStringLiteral("Preview"));
+    setAccessibleName(tr("Preview"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(64, 32);
     // A picture being placed follows the pointer with no button held.

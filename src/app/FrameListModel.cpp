@@ -49,7 +49,7 @@ QVariant FrameListModel::data(const QModelIndex &index, int role) const
 QVariant FrameListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section < FrameColumnCount) {
-        return project_.Cells.cell(section, 0);
+        return HeadingShown(project_.Cells.cell(section, 0));
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

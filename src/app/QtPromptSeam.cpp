@@ -42,7 +42,8 @@ void QtPromptSeam::showMessage(const QString &text)
 
 void QtPromptSeam::showWarning(const QString &text)
 {
-    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Warning"), text);
+    QMessageBox::warning(QApplication::activeWindow(), QCoreApplication::translate("QtPromptSeam", "Warning"),
+                         text);
 }
 
 bool QtPromptSeam::askOkCancel(const QString &text)

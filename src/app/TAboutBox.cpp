@@ -69,7 +69,7 @@ private:
 TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setAccessibleName(windowTitle());
 
     auto *panel = new QFrame(this);
@@ -84,18 +84,18 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     AboutLines lines(panel);
     lines.add("ProductName", QStringLiteral("KV  Velmora"), 16);
-    lines.add("Version", QStringLiteral("Version  %1").arg(QLatin1String(ProgramInfo::Version)), 40);
+    lines.add("Version", tr("Version  %1").arg(QLatin1String(ProgramInfo::Version)), 40);
     lines.add("Copyright", QLatin1String(ProgramInfo::Copyright), 88);
     const int panelWidth = std::max(designPanel.width(), lines.right() + margin);
     // The terms the editor is given under, as a desktop program shows them: in its about box.
     lines.addWrapped("Comments",
-                     QStringLiteral("Destination sign editor for bus depots. Free software under the %1; "
-                                    "there is no warranty.")
+                     tr("Destination sign editor for bus depots. Free software under the %1; "
+                        "there is no warranty.")
                          .arg(QLatin1String(ProgramInfo::Licence)),
                      124, panelWidth);
     panel->setGeometry(margin, margin, panelWidth, std::max(designPanel.height(), lines.bottom() + margin));
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setAccessibleName(ok->text());
     ok->setDefault(true);

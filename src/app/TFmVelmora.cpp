@@ -71,7 +71,7 @@ TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(paren
     layout->addWidget(buildBottomPanel());
     ProgressBar1 = new QProgressBar(centre);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
+    ProgressBar1->setAccessibleName(tr("Progress"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);

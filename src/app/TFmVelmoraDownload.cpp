@@ -57,7 +57,7 @@ void TFmVelmora::runDownload(DownloadVariant variant)
         return;
     }
     if (!plan.trailingBytesWarning.isEmpty() &&
-        !prompts_.askOkCancel(plan.trailingBytesWarning + QStringLiteral("\n\nDownload anyway?"))) {
+        !prompts_.askOkCancel(tr("%1\n\nDownload anyway?").arg(plan.trailingBytesWarning))) {
         return;
     }
 

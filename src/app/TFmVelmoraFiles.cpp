@@ -14,8 +14,16 @@
 
 namespace {
 
-const QString CurrentFormatFilter = QStringLiteral("New Korvel File (*.nkv)");
-const QString OlderFormatFilter = QStringLiteral("Old Korvel File (*.kvf)");
+// The file types' names are read in the operator's language; their patterns stay as they are.
+QString CurrentFormatFilter()
+{
+    return TFmVelmora::tr("New Korvel File") + QStringLiteral(" (*.nkv)");
+}
+
+QString OlderFormatFilter()
+{
+    return TFmVelmora::tr("Old Korvel File") + QStringLiteral(" (*.kvf)");
+}
 
 // The file type chosen in the open dialog decides the format, whatever the file's name or content.
 ProjectFormat FormatOfFilter(int filterIndex)
@@ -50,7 +58,7 @@ void TFmVelmora::connectFiles()
 std::optional<FileChoice> TFmVelmora::chooseProjectToRead()
 {
     const auto choice =
-        prompts_.chooseOpenFile({{CurrentFormatFilter, OlderFormatFilter}, openFilterIndex_, {}});
+        prompts_.chooseOpenFile({{CurrentFormatFilter(), OlderFormatFilter()}, openFilterIndex_, {}});
     if (choice) {
         openFilterIndex_ = choice->filterIndex;
     }
@@ -98,7 +106,7 @@ void TFmVelmora::openProject(const QString &path, ProjectFormat format)
 
 bool TFmVelmora::FileSave1Execute()
 {
-    const auto choice = prompts_.chooseSaveFile({{CurrentFormatFilter}, 0, QStringLiteral("nkv")});
+    const auto choice = prompts_.chooseSaveFile({{CurrentFormatFilter()}, 0, QStringLiteral("nkv")});
     if (!choice || choice->filterIndex != 0) {
         return false;
     }
@@ -156,7 +164,7 @@ bool TFmVelmora::FormCloseQuery()
 
 bool TFmVelmora::askToSaveChange()
 {
-    switch (prompts_.askYesNoCancel(QStringLiteral("Do you want to save the change ?"))) {
+    switch (prompts_.askYesNoCancel(tr("Do you want to save the change ?"))) {
     case SaveAnswer::Yes:
         // Going on after a save that did not happen would lose the work the operator meant to keep.
         return FileSave1Execute();

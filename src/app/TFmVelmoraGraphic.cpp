@@ -16,24 +16,31 @@
 
 namespace {
 
-const QString bitmapFilter = QStringLiteral("16x16 24x24 32x32 48x48 BMP File (*.bmp)");
+// The file types' names are read in the operator's language; their patterns stay as they are.
+QString BitmapFilter()
+{
+    return TFmVelmora::tr("16x16 24x24 32x32 48x48 BMP File") + QStringLiteral(" (*.bmp)");
+}
+
 const QString bitmapExtension = QStringLiteral("bmp");
 
 // Save writes only bitmaps; Open reads the other usual picture kinds too, offered beside the bitmaps.
 FileDialogSpec SavePictureDialog()
 {
-    return {{bitmapFilter}, 0, bitmapExtension};
+    return {{BitmapFilter()}, 0, bitmapExtension};
 }
 
 FileDialogSpec OpenPictureDialog()
 {
-    return {{bitmapFilter, QStringLiteral("Pictures (*.bmp *.png *.jpg *.jpeg)")}, 0, bitmapExtension};
+    return {{BitmapFilter(), TFmVelmora::tr("Pictures") + QStringLiteral(" (*.bmp *.png *.jpg *.jpeg)")},
+            0,
+            bitmapExtension};
 }
 
 // The desktop's usual question before a file is replaced.
 QString ReplaceQuestion(const QString &path)
 {
-    return QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
+    return TFmVelmora::tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
 }
 
 } // namespace

@@ -24,11 +24,10 @@ void TFmVelmora::showHistoryState()
     const bool canUndo = CanUndoEdit(history_, editor_);
     Undo1->setEnabled(canUndo);
     Redo1->setEnabled(history_.canRedo());
-    const QString undo = QStringLiteral("Undo ") + UndoEditLabel(history_, editor_);
-    const QString redo = QStringLiteral("Redo ") + history_.redoLabel();
-    ApplyHint(*Undo1, canUndo ? undo + QLatin1Char('|') + undo : QStringLiteral("Undo|Nothing to undo"));
-    ApplyHint(*Redo1,
-              history_.canRedo() ? redo + QLatin1Char('|') + redo : QStringLiteral("Redo|Nothing to redo"));
+    const QString undo = tr("Undo %1").arg(UndoEditLabel(history_, editor_));
+    const QString redo = tr("Redo %1").arg(history_.redoLabel());
+    ApplyHint(*Undo1, canUndo ? undo + QLatin1Char('|') + undo : tr("Undo|Nothing to undo"));
+    ApplyHint(*Redo1, history_.canRedo() ? redo + QLatin1Char('|') + redo : tr("Redo|Nothing to redo"));
 }
 
 bool TFmVelmora::keepProjectForUndo()

@@ -31,8 +31,8 @@ QWidget *TFmVelmora::buildPreview()
 {
     auto *area = new QWidget(this);
     BusImage = new BusImageView(area);
-    ScrollBar1 = NamedControl<QScrollBar>("ScrollBar1", QStringLiteral("Horizontal scroll"), area, Qt::Horizontal);
-    ScrollBar2 = NamedControl<QScrollBar>("ScrollBar2", QStringLiteral("Vertical scroll"), area, Qt::Vertical);
+    ScrollBar1 = NamedControl<QScrollBar>("ScrollBar1", tr("Horizontal scroll"), area, Qt::Horizontal);
+    ScrollBar2 = NamedControl<QScrollBar>("ScrollBar2", tr("Vertical scroll"), area, Qt::Vertical);
     for (QScrollBar *bar : {ScrollBar1, ScrollBar2}) {
         bar->setRange(0, 0);
         bar->setSingleStep(1);
@@ -57,11 +57,11 @@ QWidget *TFmVelmora::buildBottomPanel()
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFixedHeight(bottomPanelHeight);
 
-    PageControl1 = NamedControl<QTabWidget>("PageControl1", QStringLiteral("Editing pages"), panel);
+    PageControl1 = NamedControl<QTabWidget>("PageControl1", tr("Editing pages"), panel);
     TextEdit = new TextEditPage(PageControl1);
     GraphicEdit = new GraphicEditPage(PageControl1);
-    PageControl1->addTab(TextEdit, QStringLiteral("Text Edit"));
-    PageControl1->addTab(GraphicEdit, QStringLiteral("Graphic Edit"));
+    PageControl1->addTab(TextEdit, tr("Text Edit"));
+    PageControl1->addTab(GraphicEdit, tr("Graphic Edit"));
     PageControl1->setCurrentWidget(TextEdit);
 
     auto *layout = new QHBoxLayout(panel);
@@ -77,13 +77,13 @@ QWidget *TFmVelmora::buildFrameListArea()
     const auto listButton = [area](const char *name, const QString &caption) {
         return NamedControl<QPushButton>(name, caption, area, caption);
     };
-    btnAdd = listButton("btnAdd", QStringLiteral("New"));
-    btnInsert = listButton("btnInsert", QStringLiteral("Insert"));
-    btnDelect = listButton("btnDelect", QStringLiteral("Delete"));
-    btnCopy = listButton("btnCopy", QStringLiteral("Copy"));
-    btnCut = listButton("btnCut", QStringLiteral("Cut"));
-    btnPost = listButton("btnPost", QStringLiteral("Paste"));
-    Button1 = listButton("Button1", QStringLiteral("Open"));
+    btnAdd = listButton("btnAdd", tr("New"));
+    btnInsert = listButton("btnInsert", tr("Insert"));
+    btnDelect = listButton("btnDelect", tr("Delete"));
+    btnCopy = listButton("btnCopy", tr("Copy"));
+    btnCut = listButton("btnCut", tr("Cut"));
+    btnPost = listButton("btnPost", tr("Paste"));
+    Button1 = listButton("Button1", tr("Open"));
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(2);
     for (QPushButton *button : {btnAdd, btnInsert, btnDelect, btnCopy, btnCut, btnPost, Button1}) {
@@ -91,7 +91,7 @@ QWidget *TFmVelmora::buildFrameListArea()
     }
     buttons->addStretch();
 
-    StringGrid = NamedControl<QTableView>("StringGrid", QStringLiteral("Frame list"), area);
+    StringGrid = NamedControl<QTableView>("StringGrid", tr("Frame list"), area);
     frameList_ = std::make_unique<FrameListModel>(model_);
     StringGrid->setModel(frameList_.get());
     StringGrid->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -39,15 +39,14 @@ void RebuildSelector(QComboBox &selector, const QStringList &entries)
 TextEditPage::TextEditPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet1"));
-    editTextUp = NamedControl<QLineEdit>("editTextUp", QStringLiteral("Text"), this);
+    editTextUp = NamedControl<QLineEdit>("editTextUp", tr("Text"), this);
     editTextUp->setMaxLength(maxTextLength);
     QFont boxFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     boxFont.setBold(true);
     editTextUp->setFont(boxFont);
-    btnTextUp = NamedControl<QPushButton>("btnTextUp", QStringLiteral("Text Upload"), this,
-                                          QStringLiteral("Text Upload"));
+    btnTextUp = NamedControl<QPushButton>("btnTextUp", tr("Text Upload"), this, tr("Text Upload"));
 
-    Button2 = NamedControl<QPushButton>("Button2", QStringLiteral("字型設定"), this, QStringLiteral("字型設定"));
+    Button2 = NamedControl<QPushButton>("Button2", tr("字型設定"), this, tr("字型設定"));
     Button2->hide();
 
     auto *layout = new QGridLayout(this);
@@ -60,19 +59,14 @@ TextEditPage::TextEditPage(QWidget *parent) : QWidget(parent)
 
 QGroupBox *TextEditPage::buildFontSetup()
 {
-    GroupBox1 = NamedControl<QGroupBox>("GroupBox1", QStringLiteral("Font Setup"), this,
-                                        QStringLiteral("Font Setup"));
-    RadioButton1 = NamedControl<QRadioButton>("RadioButton1", QStringLiteral("Chinea"), GroupBox1,
-                                              QStringLiteral("Chinea"));
+    GroupBox1 = NamedControl<QGroupBox>("GroupBox1", tr("Font Setup"), this, tr("Font Setup"));
+    RadioButton1 = NamedControl<QRadioButton>("RadioButton1", tr("Chinea"), GroupBox1, tr("Chinea"));
     ComboBox1 = EditableSelector("ComboBox1", GroupBox1);
-    RadioButton2 = NamedControl<QRadioButton>("RadioButton2", QStringLiteral("English"), GroupBox1,
-                                              QStringLiteral("English"));
+    RadioButton2 = NamedControl<QRadioButton>("RadioButton2", tr("English"), GroupBox1, tr("English"));
     ComboBox2 = EditableSelector("ComboBox2", GroupBox1);
-    RadioButton3 = NamedControl<QRadioButton>("RadioButton3", QStringLiteral("Number"), GroupBox1,
-                                              QStringLiteral("Number"));
+    RadioButton3 = NamedControl<QRadioButton>("RadioButton3", tr("Number"), GroupBox1, tr("Number"));
     ComboBox3 = EditableSelector("ComboBox3", GroupBox1);
-    RadioButton4 = NamedControl<QRadioButton>("RadioButton4", QStringLiteral("Other"), GroupBox1,
-                                              QStringLiteral("Other"));
+    RadioButton4 = NamedControl<QRadioButton>("RadioButton4", tr("Other"), GroupBox1, tr("Other"));
 
     // The Chinese script is kept but not offered: its option and selector exist hidden.
     RadioButton1->hide();
@@ -94,13 +88,10 @@ QGroupBox *TextEditPage::buildFontSetup()
 
 QGroupBox *TextEditPage::buildFontType()
 {
-    GroupBox2 = NamedControl<QGroupBox>("GroupBox2", QStringLiteral("Font Type"), this,
-                                        QStringLiteral("Font Type"));
-    CheckBox1 = NamedControl<QCheckBox>("CheckBox1", QStringLiteral("Bold"), GroupBox2, QStringLiteral("Bold"));
-    CheckBox2 = NamedControl<QCheckBox>("CheckBox2", QStringLiteral("Italic"), GroupBox2,
-                                        QStringLiteral("Italic"));
-    CheckBox3 = NamedControl<QCheckBox>("CheckBox3", QStringLiteral("Underline"), GroupBox2,
-                                        QStringLiteral("Underline"));
+    GroupBox2 = NamedControl<QGroupBox>("GroupBox2", tr("Font Type"), this, tr("Font Type"));
+    CheckBox1 = NamedControl<QCheckBox>("CheckBox1", tr("Bold"), GroupBox2, tr("Bold"));
+    CheckBox2 = NamedControl<QCheckBox>("CheckBox2", tr("Italic"), GroupBox2, tr("Italic"));
+    CheckBox3 = NamedControl<QCheckBox>("CheckBox3", tr("Underline"), GroupBox2, tr("Underline"));
     auto *layout = new QVBoxLayout(GroupBox2);
     layout->addWidget(CheckBox1);
     layout->addWidget(CheckBox2);

@@ -4,6 +4,7 @@
 #include "app/TFmVelmora.h"
 #include "app/TfmLOGO.h"
 #include "app/VelmoraForms.h"
+#include "language/InterfaceLanguage.h"
 #include "text/FaceSubstitutes.h"
 #include "text/FontFileTable.h"
 
@@ -63,6 +64,7 @@ int main(int argc, char **argv)
         return 0;
     }
     QApplication app(argc, argv);
+    InstallDesktopLanguage(app, QtTexts::Translated);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setDesktopFileName(QStringLiteral("velmora"));
     QApplication::setWindowIcon(LedTextPicture(IconText, QSize(256, 256), 256 / IconDots));

@@ -2,6 +2,8 @@
 // through the editor's own New, composition, picture upload and placing.
 #include "cli/BuildCommand.h"
 
+#include "cli/BuildLog.h"
+
 #include "cli/CommandLineProject.h"
 #include "cli/SignOptions.h"
 #include "cli/TextOptions.h"
@@ -10,6 +12,8 @@
 #include "io/RegularFile.h"
 #include "list/NewProject.h"
 #include "routes/RouteFrames.h"
+#include "routes/RouteLayout.h"
+#include "routes/ZoneFrames.h"
 #include "routes/RouteSign.h"
 #include "routes/RouteSources.h"
 #include "text/FaceSubstitutes.h"
@@ -24,6 +28,9 @@ namespace {
 
 const char *const command = "build";
 const QString like = QStringLiteral("like");
+const QString layoutOption = QStringLiteral("layout");
+const QString strictOption = QStringLiteral("strict");
+const QString reportOption = QStringLiteral("report");
 
 void AddOptions(QCommandLineParser &parser)
 {
@@ -37,7 +44,10 @@ void AddOptions(QCommandLineParser &parser)
         "picture_size (16, 24, 32, 48, default). Every row that cannot be built (a faulty value, a font file "
         "that cannot be read or is cut short, a picture that cannot be read) is reported as TABLE:ROW and "
         "nothing is written; characters the font file has no glyph for, and text or a picture cut at the "
-        "sign's edges or lighting no dot, are warnings."));
+        "sign's edges or lighting no dot, are warnings. With --layout, the frames are made of the layout's "
+        "zones and the table's columns are board, time and one per zone, named as the zone; each zone's "
+        "cell fills it (empty: the zone stays dark), and whatever reaches past a zone is cut at its edge "
+        "with a warning."));
     parser.addPositionalArgument(QStringLiteral("TABLE"), QStringLiteral("The route table."));
     parser.addOption(
         {QStringLiteral("o"), QStringLiteral("The '.nkv' file to write."), QStringLiteral("OUT")});
@@ -45,17 +55,30 @@ void AddOptions(QCommandLineParser &parser)
     parser.addOptions({
         {like, QStringLiteral("Take the sign (geometry and module colours) of this project instead."),
          QStringLiteral("PROJECT")},
+        {layoutOption,
+         QStringLiteral("Build the frames from this layout's zones (JSON: an optional \"sign\" and the "
+                        "\"zones\", see the user guide)."),
+         QStringLiteral("LAYOUT")},
+        {strictOption, QStringLiteral("Take every warning as an error: nothing is written.")},
+        {reportOption,
+         QStringLiteral("Write every error and warning, and the zones each frame filled, as JSON into this "
+                        "file, also when the build fails."),
+         QStringLiteral("REPORT")},
         FormatOption(),
         FontDirOption(),
         DpiOption(),
     });
 }
 
-// The sign of --like, or of --type, --number and --colors.
-CheckedSignSetup SignOf(const QCommandLineParser &parser)
+// The sign of --like, or of --type, --number and --colors, each taken from the layout when not given.
+CheckedSignSetup SignOf(const QCommandLineParser &parser, const LayoutSign &fromLayout)
 {
     if (!parser.isSet(like)) {
-        return SignSetupOf(parser);
+        SignFallback fallback{fromLayout.type, std::nullopt, fromLayout.colors};
+        if (fromLayout.number) {
+            fallback.number = QString::number(*fromLayout.number);
+        }
+        return SignSetupOf(parser, fallback);
     }
     for (const char *sign : {"type", "number", "colors"}) {
         if (parser.isSet(QLatin1String(sign))) {
@@ -74,46 +97,52 @@ CheckedSignSetup SignOf(const QCommandLineParser &parser)
     return setup;
 }
 
-void PrintRowLines(const QString &table, std::vector<RouteProblem> lines, const QString &prefix)
-{
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const RouteProblem &a, const RouteProblem &b) { return a.row < b.row; });
-    for (const RouteProblem &line : lines) {
-        std::fprintf(stderr, "%s:%d: %s%s\n", table.toUtf8().constData(), line.row,
-                     prefix.toUtf8().constData(), line.what.toUtf8().constData());
-    }
-}
-
 // Reads and checks the table, its values and the files its rows draw from: its rows, or none when the
 // problems have been reported, every one of them.
-std::optional<std::vector<RouteRow>> CheckedRows(const QString &table, const FontFolders &folders)
+std::optional<std::vector<RouteRow>> CheckedRows(const QString &table, const FontFolders &folders,
+                                                 const RouteLayout *layout, BuildLog &log)
 {
     if (IsOtherThanRegularFile(table)) {
-        FailCommand(command, QStringLiteral("cannot read the table '%1': not a regular file").arg(table));
+        log.fail(QStringLiteral("cannot read the table '%1': not a regular file").arg(table));
         return std::nullopt;
     }
     QFile file(table);
     if (!file.open(QIODevice::ReadOnly)) {
-        FailCommand(command, QStringLiteral("cannot read the table '%1': %2").arg(table, file.errorString()));
+        log.fail(QStringLiteral("cannot read the table '%1': %2").arg(table, file.errorString()));
         return std::nullopt;
     }
     const CsvRecords read = ReadCsvFile(file);
     if (!read.error.isEmpty()) {
-        PrintRowLines(table, {{read.errorRow, read.error}}, {});
+        log.errors(table, {{read.errorRow, read.error}});
         return std::nullopt;
     }
-    RouteRows checked = CheckRouteTable(read.records, QFileInfo(table).absolutePath());
+    RouteRows checked = CheckRouteTable(read.records, QFileInfo(table).absolutePath(), layout);
     const std::vector<RouteProblem> unreadable = CheckRouteSources(checked.sources, folders);
     checked.problems.insert(checked.problems.end(), unreadable.begin(), unreadable.end());
     if (!checked.problems.empty()) {
-        PrintRowLines(table, checked.problems, {});
+        log.errors(table, checked.problems);
         return std::nullopt;
     }
     if (checked.rows.empty()) {
-        PrintRowLines(table, {{1, QStringLiteral("the table has no frame rows")}}, {});
+        log.errors(table, {{1, QStringLiteral("the table has no frame rows")}});
         return std::nullopt;
     }
     return std::move(checked.rows);
+}
+
+// The layout file read and checked, its problems told; none without --layout.
+std::optional<RouteLayout> LayoutOf(const QString &path, const FontFolders &folders, BuildLog &log)
+{
+    QFile file(path);
+    if (IsOtherThanRegularFile(path) || !file.open(QIODevice::ReadOnly)) {
+        log.fail(QStringLiteral("cannot read the layout '%1': %2")
+                     .arg(path, IsOtherThanRegularFile(path) ? QStringLiteral("not a regular file")
+                                                              : file.errorString()));
+        return std::nullopt;
+    }
+    ReadLayout read = ReadRouteLayout(path, file.read(MaxCsvBytes), folders);
+    log.errors(path, read.errors);
+    return std::move(read.layout);
 }
 
 // Whether `out` is the file at `input`: the project written over the table or a picture it names would
@@ -131,13 +160,93 @@ std::optional<QString> OverwrittenInput(const QString &out, const QString &table
         return QStringLiteral("'%1' is the table itself; name the output '.nkv'").arg(out);
     }
     for (const RouteRow &row : rows) {
-        if (!row.picturePath.isEmpty() && IsSameFile(out, row.picturePath)) {
-            return QStringLiteral("'%1' is the picture of row %2; name the output '.nkv'")
-                .arg(out)
-                .arg(row.row);
+        const QStringList inputs = QStringList(row.cells) << row.picturePath;
+        for (const QString &input : inputs) {
+            if (!input.isEmpty() && IsSameFile(out, input)) {
+                return QStringLiteral("'%1' is the picture of row %2; name the output '.nkv'")
+                    .arg(out)
+                    .arg(row.row);
+            }
         }
     }
     return std::nullopt;
+}
+
+// Everything the command does once its options are read, every error and warning told through `log`.
+int Build(const QCommandLineParser &parser, BuildLog &log)
+{
+    if (!parser.isSet(QStringLiteral("o"))) {
+        return log.fail(QStringLiteral("-o OUT.nkv is needed"));
+    }
+    const QString out = parser.value(QStringLiteral("o"));
+    if (const auto problem = OutputNameProblem(out)) {
+        return log.fail(*problem);
+    }
+    if (const auto problem = FontFolderProblem(parser)) {
+        return log.fail(*problem);
+    }
+    QString error;
+    const std::optional<int> dpi = DpiOf(parser, error);
+    if (!dpi) {
+        return log.fail(error);
+    }
+    TextRequest folders;
+    SetFontFolders(parser, folders);
+    const FontFolders fontFolders(folders.workDir, folders.installedFontDir);
+    std::optional<RouteLayout> layout;
+    if (parser.isSet(layoutOption)) {
+        // Font faces decide which characters a fallback font composes; the substitutes must be in place.
+        InstallFaceSubstitutes();
+        layout = LayoutOf(parser.value(layoutOption), fontFolders, log);
+        if (!layout) {
+            return 1;
+        }
+    }
+    const CheckedSignSetup sign = SignOf(parser, layout ? layout->sign : LayoutSign{});
+    if (!sign.setup) {
+        return log.fail(sign.error);
+    }
+    if (layout) {
+        const auto offSign = ZonesOffSign(*layout, sign.setup->WidthDot(), sign.setup->HeightDot());
+        log.errors(layout->fileName, offSign);
+        if (!offSign.empty()) {
+            return 1;
+        }
+    }
+    const QString table = parser.positionalArguments().constFirst();
+    const std::optional<std::vector<RouteRow>> rows =
+        CheckedRows(table, fontFolders, layout ? &*layout : nullptr, log);
+    if (!rows) {
+        return 1;
+    }
+    if (const auto problem = OverwrittenInput(out, table, *rows)) {
+        return log.fail(*problem);
+    }
+
+    InstallFaceSubstitutes();
+    ProjectModel model;
+    ApplyStartupProject(model);
+    ApplyNewProject(model, *sign.setup);
+    const RouteFonts fonts{folders.workDir, folders.installedFontDir, *dpi};
+    const RouteBuild built =
+        layout ? BuildZoneFrames(model, *rows, *layout, fonts) : BuildRouteFrames(model, *rows, fonts);
+    log.frames(built.frames);
+    const bool strict = parser.isSet(strictOption);
+    if (strict) {
+        log.errors(table, built.warnings);
+    } else {
+        log.warnings(table, built.warnings);
+    }
+    log.errors(table, built.problems);
+    if (!built.problems.empty() || (strict && !built.warnings.empty())) {
+        return 1;
+    }
+    const FileResult saved = SaveProject(model, out);
+    if (!saved.ok()) {
+        return log.fail(saved.message());
+    }
+    log.written();
+    return 0;
 }
 
 } // namespace
@@ -149,51 +258,12 @@ int RunBuild(const QStringList &arguments)
     if (const auto status = ParseCommand(parser, command, arguments, 1)) {
         return *status;
     }
-    if (!parser.isSet(QStringLiteral("o"))) {
-        return FailCommand(command, QStringLiteral("-o OUT.nkv is needed"));
+    BuildLog log;
+    int status = Build(parser, log);
+    if (parser.isSet(reportOption)) {
+        if (const auto problem = log.writeReport(parser.value(reportOption))) {
+            status = FailCommand(command, *problem);
+        }
     }
-    const QString out = parser.value(QStringLiteral("o"));
-    if (const auto problem = OutputNameProblem(out)) {
-        return FailCommand(command, *problem);
-    }
-    if (const auto problem = FontFolderProblem(parser)) {
-        return FailCommand(command, *problem);
-    }
-    QString error;
-    const std::optional<int> dpi = DpiOf(parser, error);
-    if (!dpi) {
-        return FailCommand(command, error);
-    }
-    const CheckedSignSetup sign = SignOf(parser);
-    if (!sign.setup) {
-        return FailCommand(command, sign.error);
-    }
-    TextRequest folders;
-    SetFontFolders(parser, folders);
-    const QString table = parser.positionalArguments().constFirst();
-    const std::optional<std::vector<RouteRow>> rows =
-        CheckedRows(table, {folders.workDir, folders.installedFontDir});
-    if (!rows) {
-        return 1;
-    }
-    if (const auto problem = OverwrittenInput(out, table, *rows)) {
-        return FailCommand(command, *problem);
-    }
-
-    InstallFaceSubstitutes();
-    ProjectModel model;
-    ApplyStartupProject(model);
-    ApplyNewProject(model, *sign.setup);
-    const RouteBuild built =
-        BuildRouteFrames(model, *rows, {folders.workDir, folders.installedFontDir, *dpi});
-    PrintRowLines(table, built.warnings, QStringLiteral("warning: "));
-    if (!built.problems.empty()) {
-        PrintRowLines(table, built.problems, {});
-        return 1;
-    }
-    const FileResult saved = SaveProject(model, out);
-    if (!saved.ok()) {
-        return FailCommand(command, saved.message());
-    }
-    return 0;
+    return status;
 }

@@ -31,8 +31,12 @@ QList<QCommandLineOption> SignSetupOptions()
     };
 }
 
-CheckedSignSetup SignSetupOf(const QCommandLineParser &parser)
+CheckedSignSetup SignSetupOf(const QCommandLineParser &parser, const SignFallback &fallback)
 {
+    const auto valueOf = [&parser](const QString &option, const std::optional<QString> &given) {
+        return parser.isSet(option) || !given ? parser.value(option) : *given;
+    };
+    const QString numberText = valueOf(number, fallback.number);
     std::vector<int> codes;
     if (parser.isSet(colors)) {
         QString error;
@@ -41,10 +45,12 @@ CheckedSignSetup SignSetupOf(const QCommandLineParser &parser)
             return {std::nullopt, error};
         }
         codes = *given;
+    } else if (fallback.colors) {
+        codes = *fallback.colors;
     } else {
         const auto defaults = DefaultSetupColors();
-        const std::optional<int> modules = ParseDecimalInt32(parser.value(number));
+        const std::optional<int> modules = ParseDecimalInt32(numberText);
         codes.assign(defaults.begin(), defaults.begin() + std::clamp(modules.value_or(0), 0, MaxLedNumber));
     }
-    return ParseSignSetup(parser.value(type), parser.value(number), codes);
+    return ParseSignSetup(valueOf(type, fallback.type), numberText, codes);
 }

@@ -26,11 +26,11 @@ QLabel *MakeLabel(QDialog &dialog, const char *objectName, const QString &captio
 
 TfmCOMPort::TfmCOMPort(PromptSeam &prompts, QWidget *parent) : QDialog(parent), prompts_(prompts)
 {
-    SetUpDialogFrame(*this, QStringLiteral("fmCOMPort"), QStringLiteral("COM Port Setup"), QSize(249, 211));
-    Label1 = MakeLabel(*this, "Label1", QStringLiteral("COM Port :"), {22, 32});
+    SetUpDialogFrame(*this, QStringLiteral("fmCOMPort"), tr("COM Port Setup"), QSize(249, 211));
+    Label1 = MakeLabel(*this, "Label1", tr("COM Port :"), {22, 32});
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setAccessibleName(QStringLiteral("COM Port"));
+    ComboBox1->setAccessibleName(tr("COM Port"));
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     for (int port = 1; port <= 10; ++port) {
@@ -39,13 +39,13 @@ TfmCOMPort::TfmCOMPort(PromptSeam &prompts, QWidget *parent) : QDialog(parent), 
     ComboBox1->setGeometry(88, 32, 105, 21);
     Label3 = MakeLabel(*this, "Label3", QString(), {22, 57});
     Label3->setAccessibleName(tr("Device"));
-    Label2 = MakeLabel(*this, "Label2", QStringLiteral("Line :"), {48, 80});
+    Label2 = MakeLabel(*this, "Label2", tr("Line :"), {48, 80});
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setAccessibleName(QStringLiteral("Line"));
+    Edit1->setAccessibleName(tr("Line"));
     Edit1->setGeometry(88, 80, 105, 21);
-    Button1 = MakeDialogButton(*this, "Button1", QStringLiteral("OK"), QRect(32, 136, 75, 25));
-    Button2 = MakeDialogButton(*this, "Button2", QStringLiteral("Cancel"), QRect(128, 136, 75, 25));
+    Button1 = MakeDialogButton(*this, "Button1", tr("OK"), QRect(32, 136, 75, 25));
+    Button2 = MakeDialogButton(*this, "Button2", tr("Cancel"), QRect(128, 136, 75, 25));
     // Every change of the text, the program's own included: the full download relies on "0" becoming "1".
     connect(Edit1, &QLineEdit::textChanged, this, &TfmCOMPort::Edit1Change);
     connect(Button1, &QPushButton::clicked, this, &TfmCOMPort::Button1Click);
@@ -131,8 +131,8 @@ void TfmCOMPort::Button1Click()
     // A typed port must name one of the list's entries; any other text would open no port the operator chose.
     const int entry = ComboBox1->findText(ComboBox1->currentText().trimmed(), Qt::MatchFixedString);
     if (entry < 0) {
-        prompts_.showMessage(QStringLiteral("'%1' is not a port of the list: choose COM1 .. COM10.")
-                                 .arg(ComboBox1->currentText()));
+        prompts_.showMessage(
+            tr("'%1' is not a port of the list: choose COM1 .. COM10.").arg(ComboBox1->currentText()));
         return;
     }
     PortNumber = entry + 1;

@@ -7,13 +7,13 @@
 
 TfmNote::TfmNote(QWidget *parent) : QDialog(parent)
 {
-    SetUpDialogFrame(*this, QStringLiteral("fmNote"), QStringLiteral("Note (Only Numeral)"), QSize(287, 112));
+    SetUpDialogFrame(*this, QStringLiteral("fmNote"), tr("Note (Only Numeral)"), QSize(287, 112));
     Edit1 = new DigitsOnlyField(true, this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setAccessibleName(QStringLiteral("Download Board Number"));
+    Edit1->setAccessibleName(tr("Download Board Number"));
     Edit1->setGeometry(18, 16, 249, 21);
-    OKButton = MakeDialogButton(*this, "OKButton", QStringLiteral("OK"), QRect(56, 52, 75, 25));
-    CancelButton = MakeDialogButton(*this, "CancelButton", QStringLiteral("Cancel"), QRect(152, 52, 75, 25));
+    OKButton = MakeDialogButton(*this, "OKButton", tr("OK"), QRect(56, 52, 75, 25));
+    CancelButton = MakeDialogButton(*this, "CancelButton", tr("Cancel"), QRect(152, 52, 75, 25));
     connect(OKButton, &QPushButton::clicked, this, &TfmNote::OKButtonClick);
     connect(Edit1, &QLineEdit::returnPressed, this, &TfmNote::OKButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TfmNote::CancelButtonClick);

@@ -10,17 +10,17 @@
 
 TfmSecond::TfmSecond(PromptSeam &prompts, QWidget *parent) : QDialog(parent), prompts_(prompts)
 {
-    SetUpDialogFrame(*this, QStringLiteral("fmSecond"), QStringLiteral("Setup Delay Time"), QSize(235, 106));
+    SetUpDialogFrame(*this, QStringLiteral("fmSecond"), tr("Setup Delay Time"), QSize(235, 106));
     Edit1 = new DigitsOnlyField(false, this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setAccessibleName(QStringLiteral("Time"));
+    Edit1->setAccessibleName(tr("Time"));
     Edit1->setGeometry(24, 12, 65, 21);
     Edit1->setText(QStringLiteral("3"));
-    Label1 = new QLabel(QStringLiteral("Sec"), this);
+    Label1 = new QLabel(tr("Sec"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(96, 14, 40, 17);
-    OKButton = MakeDialogButton(*this, "OKButton", QStringLiteral("OK"), QRect(24, 46, 75, 25));
-    CancelButton = MakeDialogButton(*this, "CancelButton", QStringLiteral("Cancel"), QRect(128, 46, 75, 25));
+    OKButton = MakeDialogButton(*this, "OKButton", tr("OK"), QRect(24, 46, 75, 25));
+    CancelButton = MakeDialogButton(*this, "CancelButton", tr("Cancel"), QRect(128, 46, 75, 25));
     connect(OKButton, &QPushButton::clicked, this, &TfmSecond::OKButtonClick);
     connect(Edit1, &QLineEdit::returnPressed, this, &TfmSecond::OKButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TfmSecond::CancelButtonClick);

@@ -21,7 +21,10 @@
 
 namespace {
 
-const std::array<const char *, 5> colorNames = {"Yellow", "Red", "Green", "Blue", "White"};
+const std::array<const char *, 5> colorNames = {
+    QT_TRANSLATE_NOOP("TfmStart", "Yellow"), QT_TRANSLATE_NOOP("TfmStart", "Red"),
+    QT_TRANSLATE_NOOP("TfmStart", "Green"), QT_TRANSLATE_NOOP("TfmStart", "Blue"),
+    QT_TRANSLATE_NOOP("TfmStart", "White")};
 constexpr int defaultLedNumber = 8;
 
 // A drop-down list whose field also takes typed text; what is typed is never added to the list.
@@ -48,18 +51,18 @@ QStringList NumbersUpTo(int last)
 
 TfmStart::TfmStart(PromptSeam &prompts, QWidget *parent) : QDialog(parent), prompts_(prompts)
 {
-    SetUpDialogFrame(*this, QStringLiteral("fmStart"), QStringLiteral("Setup"), QSize(232, 274));
-    Label1 = NamedControl<QLabel>("Label1", QStringLiteral("LED Type"), this, QStringLiteral("LED Type"));
+    SetUpDialogFrame(*this, QStringLiteral("fmStart"), tr("Setup"), QSize(232, 274));
+    Label1 = NamedControl<QLabel>("Label1", tr("LED Type"), this, tr("LED Type"));
     Label1->setGeometry(16, 14, 86, 17);
-    ComboBox1 = EditableList("ComboBox1", QStringLiteral("LED Type"), this, LedTypeCaptions());
+    ComboBox1 = EditableList("ComboBox1", tr("LED Type"), this, LedTypeCaptions());
     ComboBox1->setGeometry(104, 10, 113, 24);
-    Label2 = NamedControl<QLabel>("Label2", QStringLiteral("LED Number"), this, QStringLiteral("LED Number"));
+    Label2 = NamedControl<QLabel>("Label2", tr("LED Number"), this, tr("LED Number"));
     Label2->setGeometry(16, 46, 86, 17);
-    ComboBox2 = EditableList("ComboBox2", QStringLiteral("LED Number"), this, NumbersUpTo(MaxLedNumber));
+    ComboBox2 = EditableList("ComboBox2", tr("LED Number"), this, NumbersUpTo(MaxLedNumber));
     ComboBox2->setGeometry(104, 42, 113, 24);
     buildColorGroup();
-    OKButton = MakeDialogButton(*this, "OKButton", QStringLiteral("OK"), QRect(24, 214, 75, 25));
-    CancelButton = MakeDialogButton(*this, "CancelButton", QStringLiteral("Cancel"), QRect(133, 214, 75, 25));
+    OKButton = MakeDialogButton(*this, "OKButton", tr("OK"), QRect(24, 214, 75, 25));
+    CancelButton = MakeDialogButton(*this, "CancelButton", tr("Cancel"), QRect(133, 214, 75, 25));
     connect(OKButton, &QPushButton::clicked, this, &TfmStart::OKButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TfmStart::CancelButtonClick);
     // Typing and choosing both change the number; the program's own settings below do not.
@@ -80,14 +83,14 @@ TfmStart::TfmStart(PromptSeam &prompts, QWidget *parent) : QDialog(parent), prom
 
 void TfmStart::buildColorGroup()
 {
-    GroupBox1 = NamedControl<QGroupBox>("GroupBox1", QStringLiteral("Color"), this, QStringLiteral("Color"));
+    GroupBox1 = NamedControl<QGroupBox>("GroupBox1", tr("Color"), this, tr("Color"));
     GroupBox1->setGeometry(16, 76, 201, 128);
-    ListBox1 = NamedControl<QListWidget>("ListBox1", QStringLiteral("Modules"), GroupBox1);
+    ListBox1 = NamedControl<QListWidget>("ListBox1", tr("Modules"), GroupBox1);
     ListBox1->setGeometry(12, 22, 73, 96);
     connect(ListBox1, &QListWidget::itemClicked, this, &TfmStart::ListBox1Click);
     connect(ListBox1, &QListWidget::currentRowChanged, this, &TfmStart::ListBox1Click);
     for (std::size_t code = 0; code < ColorButtons.size(); ++code) {
-        const QString caption = QString::fromLatin1(colorNames[code]);
+        const QString caption = tr(colorNames[code]);
         const QByteArray name = "RadioButton" + QByteArray::number(static_cast<int>(code) + 1);
         auto *button = NamedControl<QRadioButton>(name.constData(), caption, GroupBox1, caption);
         button->setGeometry(104, 20 + 20 * static_cast<int>(code), 80, 18);

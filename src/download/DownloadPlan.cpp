@@ -5,6 +5,7 @@
 #include "lines/FrameLines.h"
 #include "list/CellSelection.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -32,18 +33,21 @@ CheckedLine CheckLine(const FrameLine &found)
         return checked;
     }
     if (*board < 0 || *board > HighestBoard) {
-        checked.refusal = QStringLiteral("Row %1: the Download Board Number %2 is outside 0 .. %3, the board "
-                                         "numbers a sign can be sent. Nothing was sent.")
-                              .arg(found.firstRow)
-                              .arg(*board)
-                              .arg(HighestBoard);
+        checked.refusal =
+            QCoreApplication::translate("DownloadPlan",
+                                        "Row %1: the Download Board Number %2 is outside 0 .. %3, the board "
+                                        "numbers a sign can be sent. Nothing was sent.")
+                .arg(found.firstRow)
+                .arg(*board)
+                .arg(HighestBoard);
         return checked;
     }
     line.board = *board;
     if (found.frameCount > MostFramesInALine) {
         checked.refusal =
-            QStringLiteral("Line %1 (rows %2 .. %3) has %4 frames; a line can be sent with at most "
-                           "%5 frames. Nothing was sent.")
+            QCoreApplication::translate(
+                "DownloadPlan", "Line %1 (rows %2 .. %3) has %4 frames; a line can be sent with at most "
+                                "%5 frames. Nothing was sent.")
                 .arg(found.number)
                 .arg(found.firstRow)
                 .arg(found.lastRow())
@@ -63,8 +67,9 @@ CheckedLine CheckLine(const FrameLine &found)
         }
         if (*seconds < 0 || *seconds > LongestTime) {
             checked.refusal =
-                QStringLiteral("Row %1: the Time %2 is outside 0 .. %3 seconds, the times a sign "
-                               "can be sent. Nothing was sent.")
+                QCoreApplication::translate(
+                    "DownloadPlan", "Row %1: the Time %2 is outside 0 .. %3 seconds, the times a sign "
+                                    "can be sent. Nothing was sent.")
                     .arg(found.firstRow + i)
                     .arg(*seconds)
                     .arg(LongestTime);
@@ -81,7 +86,7 @@ QString TrailingBytesWarning(const ProjectModel &model, const std::vector<Planne
     for (const PlannedLine &line : lines) {
         const qint64 bytes = qint64{line.frameCount} * model.WidthDot * model.HeightDot / 8;
         if (const qint64 rest = bytes % DotBytesPerPacket) {
-            losses << QStringLiteral("line %1: the last %2 of its %3 dot bytes")
+            losses << QCoreApplication::translate("DownloadPlan", "line %1: the last %2 of its %3 dot bytes")
                           .arg(line.number)
                           .arg(rest)
                           .arg(bytes);
@@ -90,7 +95,8 @@ QString TrailingBytesWarning(const ProjectModel &model, const std::vector<Planne
     if (losses.isEmpty()) {
         return {};
     }
-    return QStringLiteral("Only whole packets of %1 dot bytes are sent, so the sign will not get\n%2.")
+    return QCoreApplication::translate(
+               "DownloadPlan", "Only whole packets of %1 dot bytes are sent, so the sign will not get\n%2.")
         .arg(DotBytesPerPacket)
         .arg(losses.join(QStringLiteral(",\n")));
 }
@@ -99,10 +105,12 @@ QString TrailingBytesWarning(const ProjectModel &model, const std::vector<Planne
 
 QString CheckSignGeometry(const ProjectModel &model)
 {
-    const QString advice = QStringLiteral(" Set up the sign with New, or open a file with module data, then "
-                                          "download again.");
+    const QString advice = QCoreApplication::translate(
+        "DownloadPlan", " Set up the sign with New, or open a file with module data, then "
+                        "download again.");
     if (model.LedWidthDot <= 0 || qint64{model.LedNumber} * model.LedWidthDot != model.WidthDot) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "DownloadPlan",
                    "The sign's modules do not make up its picture: %1 modules of %2 dots are not %3 "
                    "dots wide, so the download would send dots from outside the sign.")
                    .arg(model.LedNumber)
@@ -111,8 +119,10 @@ QString CheckSignGeometry(const ProjectModel &model)
                advice;
     }
     if (model.LedWidthDot % 8 != 0 || model.HeightDot % 8 != 0) {
-        return QStringLiteral("The sign's modules of %1 x %2 dots do not divide into bytes of 8 dots, so the "
-                              "download cannot lay out their dots.")
+        return QCoreApplication::translate(
+                   "DownloadPlan",
+                   "The sign's modules of %1 x %2 dots do not divide into bytes of 8 dots, so the "
+                   "download cannot lay out their dots.")
                    .arg(model.LedWidthDot)
                    .arg(model.HeightDot) +
                advice;
@@ -132,7 +142,9 @@ DownloadPlan PlanDownload(const ProjectModel &model, DownloadVariant variant, in
     for (int number = first; number <= last; ++number) {
         const std::optional<FrameLine> found = FindLine(model, number);
         if (!found) {
-            plan.refusal = QStringLiteral("Line %1 is not in the list. Nothing was sent.").arg(number);
+            plan.refusal =
+                QCoreApplication::translate("DownloadPlan", "Line %1 is not in the list. Nothing was sent.")
+                    .arg(number);
             break;
         }
         CheckedLine checked = CheckLine(*found);

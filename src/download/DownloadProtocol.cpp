@@ -7,6 +7,8 @@
 #include "model/FrameCells.h"
 #include "model/ProjectModel.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -15,10 +17,15 @@ constexpr int MostSendings = 101;
 constexpr int FirstHeaderPauseMs = 5000;
 constexpr int LaterHeaderPauseMs = 180;
 constexpr int EndPauseMs = 120;
-const QString UploadAgainMessage =
-    QStringLiteral("Upload File Error\uFF01Please Upload this File Again\uFF01");
 // A data packet's replies are read up to 256 bytes a sending; a header's up to its length + 3.
 constexpr int DataReadLimit = 256;
+
+// Asked for when shown, so that it reads in the language the window was given.
+QString UploadAgainMessage()
+{
+    return QCoreApplication::translate("DownloadProtocol",
+                                       "Upload File Error！Please Upload this File Again！");
+}
 
 class Transfer {
 public:
@@ -55,11 +62,11 @@ bool Transfer::open()
 {
     QString failure;
     if (ports_.open(port_) != 0) {
-        failure = QStringLiteral("Open COM Port Error");
+        failure = QCoreApplication::translate("DownloadProtocol", "Open COM Port Error");
     } else if (ports_.setup(port_, traits_.lineCode, Mode8N1) != 0) {
-        failure = QStringLiteral("COM Port Setup Error");
+        failure = QCoreApplication::translate("DownloadProtocol", "COM Port Setup Error");
     } else if (ports_.setFlow(port_, NoFlowControl) != 0) {
-        failure = QStringLiteral("Open COM Port Error");
+        failure = QCoreApplication::translate("DownloadProtocol", "Open COM Port Error");
     }
     if (failure.isEmpty()) {
         return true;
@@ -74,11 +81,12 @@ bool Transfer::sendDataPacket(const std::uint8_t *packet, int line, int number)
     replies_.settle();
     for (int sending = 1; sending <= MostSendings; ++sending) {
         if (sending > 1) {
-            pace_.packetSentAgain(QStringLiteral("Line %1  packet %2  sent again (%3 of %4)")
-                                      .arg(Format000(line))
-                                      .arg(number)
-                                      .arg(sending)
-                                      .arg(MostSendings));
+            pace_.packetSentAgain(
+                QCoreApplication::translate("DownloadProtocol", "Line %1  packet %2  sent again (%3 of %4)")
+                    .arg(Format000(line))
+                    .arg(number)
+                    .arg(sending)
+                    .arg(MostSendings));
         }
         pace_.packetSending(sending);
         if (replies_.send(packet, traits_.packetLength, traits_.dataPauseMs, DataReadLimit)) {
@@ -89,7 +97,7 @@ bool Transfer::sendDataPacket(const std::uint8_t *packet, int line, int number)
         }
     }
     pace_.packetSentAgain(QString());
-    pace_.message(UploadAgainMessage);
+    pace_.message(UploadAgainMessage());
     return false;
 }
 
@@ -104,9 +112,11 @@ bool Transfer::sendLine(const PlannedLine &line, int position, int lineCount)
     pace_.packetSending(1);
     if (!replies_.send(header.data(), headerLength, longPause ? FirstHeaderPauseMs : LaterHeaderPauseMs,
                        headerLength + 3)) {
-        pace_.warning(QStringLiteral("The Data of the File Error!!"), QString());
+        pace_.warning(QCoreApplication::translate("DownloadProtocol", "The Data of the File Error!!"),
+                      QString());
         if (variant_ == DownloadVariant::Full) {
-            pace_.message(QStringLiteral("Line No.:%1 Error!!").arg(line.board));
+            pace_.message(
+                QCoreApplication::translate("DownloadProtocol", "Line No.:%1 Error!!").arg(line.board));
         }
         return false;
     }
@@ -152,7 +162,7 @@ bool Transfer::sendEnd()
     const bool taken = ports_.write(port_, end.data(), length) == length;
     pace_.pause(EndPauseMs);
     if (!taken) {
-        pace_.message(UploadAgainMessage);
+        pace_.message(UploadAgainMessage());
     }
     return taken;
 }

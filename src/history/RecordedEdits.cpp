@@ -2,6 +2,7 @@
 
 #include "model/ProjectModel.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -16,17 +17,18 @@ ListStepKind KindOf(ListStep step)
 {
     switch (step) {
     case ListStep::NewFrame:
-        return {StepShape::InsertRows, AppendFrame, "New frame %1"};
+        return {StepShape::InsertRows, AppendFrame, QT_TRANSLATE_NOOP("RecordedEdits", "New frame %1")};
     case ListStep::InsertFrame:
-        return {StepShape::InsertRows, InsertFrame, "Insert frame %1"};
+        return {StepShape::InsertRows, InsertFrame, QT_TRANSLATE_NOOP("RecordedEdits", "Insert frame %1")};
     case ListStep::DeleteFrame:
-        return {StepShape::RemoveSelectedRow, DeleteFrame, "Delete frame %1"};
+        return {StepShape::RemoveSelectedRow, DeleteFrame,
+                QT_TRANSLATE_NOOP("RecordedEdits", "Delete frame %1")};
     case ListStep::CutFrame:
-        return {StepShape::RemoveSelectedRow, CutFrame, "Cut frame %1"};
+        return {StepShape::RemoveSelectedRow, CutFrame, QT_TRANSLATE_NOOP("RecordedEdits", "Cut frame %1")};
     case ListStep::PasteFrame:
         break;
     }
-    return {StepShape::InsertRows, PasteFrame, "Paste frame %1"};
+    return {StepShape::InsertRows, PasteFrame, QT_TRANSLATE_NOOP("RecordedEdits", "Paste frame %1")};
 }
 
 // The row the operation acts on: where New appends, where Insert and Paste insert, what Delete and Cut
@@ -61,7 +63,7 @@ ListOutcome RunListStep(ProjectModel &model, EditHistory &history, ListStep step
     const int row = RowOf(model, step);
     history.openStep(kind.shape, row);
     const ListOutcome outcome = kind.operation(model);
-    history.closeStep(QString::fromLatin1(kind.label).arg(row));
+    history.closeStep(QCoreApplication::translate("RecordedEdits", kind.label).arg(row));
     return outcome;
 }
 
@@ -69,53 +71,53 @@ QString FrameEditLabel(FrameEdit edit)
 {
     switch (edit) {
     case FrameEdit::PenStroke:
-        return QStringLiteral("Pen stroke");
+        return QCoreApplication::translate("RecordedEdits", "Pen stroke");
     case FrameEdit::Stamp:
-        return QStringLiteral("Stamp");
+        return QCoreApplication::translate("RecordedEdits", "Stamp");
     case FrameEdit::DropRegion:
-        return QStringLiteral("Drop region");
+        return QCoreApplication::translate("RecordedEdits", "Drop region");
     case FrameEdit::LiftRegion:
-        return QStringLiteral("Lift region");
+        return QCoreApplication::translate("RecordedEdits", "Lift region");
     case FrameEdit::CutRegion:
-        return QStringLiteral("Cut region");
+        return QCoreApplication::translate("RecordedEdits", "Cut region");
     case FrameEdit::CopyRegion:
-        return QStringLiteral("Copy region");
+        return QCoreApplication::translate("RecordedEdits", "Copy region");
     case FrameEdit::DeleteRegion:
-        return QStringLiteral("Delete region");
+        return QCoreApplication::translate("RecordedEdits", "Delete region");
     case FrameEdit::None:
         break;
     }
-    return QStringLiteral("Drawing");
+    return QCoreApplication::translate("RecordedEdits", "Drawing");
 }
 
 QString CellEditLabel(CellEdit edit, int row)
 {
     switch (edit) {
     case CellEdit::BoardNumber:
-        return QStringLiteral("Board number of frame %1").arg(row);
+        return QCoreApplication::translate("RecordedEdits", "Board number of frame %1").arg(row);
     case CellEdit::ChangeToggled:
-        return QStringLiteral("Change mark of frame %1").arg(row);
+        return QCoreApplication::translate("RecordedEdits", "Change mark of frame %1").arg(row);
     case CellEdit::Time:
-        return QStringLiteral("Time of frame %1").arg(row);
+        return QCoreApplication::translate("RecordedEdits", "Time of frame %1").arg(row);
     case CellEdit::None:
         break;
     }
-    return QStringLiteral("Frame %1").arg(row);
+    return QCoreApplication::translate("RecordedEdits", "Frame %1").arg(row);
 }
 
 QString AppendFileLabel()
 {
-    return QStringLiteral("Append from file");
+    return QCoreApplication::translate("RecordedEdits", "Append from file");
 }
 
 QString NewProjectLabel()
 {
-    return QStringLiteral("New project");
+    return QCoreApplication::translate("RecordedEdits", "New project");
 }
 
 QString OpenProjectLabel(const QString &path)
 {
-    return QStringLiteral("Open ") + QFileInfo(path).fileName();
+    return QCoreApplication::translate("RecordedEdits", "Open %1").arg(QFileInfo(path).fileName());
 }
 
 bool CanUndoEdit(const EditHistory &history, const PreviewEditor &editor)
@@ -125,7 +127,8 @@ bool CanUndoEdit(const EditHistory &history, const PreviewEditor &editor)
 
 QString UndoEditLabel(const EditHistory &history, const PreviewEditor &editor)
 {
-    return editor.state() == EditingState::Placing ? QStringLiteral("Placing") : history.undoLabel();
+    return editor.state() == EditingState::Placing ? QCoreApplication::translate("RecordedEdits", "Placing")
+                                                   : history.undoLabel();
 }
 
 void UndoEdit(EditHistory &history, PreviewEditor &editor)

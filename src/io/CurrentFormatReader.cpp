@@ -2,6 +2,7 @@
 
 #include "io/ProjectFileLimits.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QtEndian>
 
@@ -82,17 +83,20 @@ private:
     bool readHeader()
     {
         if (!source_.read(3)) {
-            return ended(QStringLiteral("its header is complete"));
+            return ended(QCoreApplication::translate("CurrentFormatReader", "its header is complete"));
         }
-        const std::optional<int> height = squareCode(0, 9, QStringLiteral("height"));
+        const std::optional<int> height =
+            squareCode(0, 9, QCoreApplication::translate("CurrentFormatReader", "height"));
         if (!height || !check(HeightProblem(*height), 0)) {
             return false;
         }
-        const std::optional<int> frames = squareCode(1, 16, QStringLiteral("frame count"));
+        const std::optional<int> frames =
+            squareCode(1, 16, QCoreApplication::translate("CurrentFormatReader", "frame count"));
         if (!frames || !check(FrameCountProblem(*frames, request_), 4)) {
             return false;
         }
-        const std::optional<int> width = squareCode(2, 4, QStringLiteral("width"));
+        const std::optional<int> width =
+            squareCode(2, 4, QCoreApplication::translate("CurrentFormatReader", "width"));
         if (!width || !check(WidthProblem(*width), 8)) {
             return false;
         }
@@ -107,7 +111,8 @@ private:
         read_.file.frames.reserve(static_cast<std::size_t>(frameCount_));
         for (int f = 0; f < frameCount_; ++f) {
             if (!readFrame()) {
-                return ended(QStringLiteral("frame %1 is complete").arg(f + 1));
+                return ended(
+                    QCoreApplication::translate("CurrentFormatReader", "frame %1 is complete").arg(f + 1));
             }
         }
         return true;
@@ -118,7 +123,10 @@ private:
     {
         const std::int64_t value = source_.word(index);
         if (value < offset) {
-            check(QStringLiteral("the %1 code %2 is below %3").arg(name).arg(value).arg(offset),
+            check(QCoreApplication::translate("CurrentFormatReader", "the %1 code %2 is below %3")
+                      .arg(name)
+                      .arg(value)
+                      .arg(offset),
                   source_.offsetOf(index));
             return std::nullopt;
         }
@@ -148,7 +156,7 @@ private:
     bool readTrailer()
     {
         if (!source_.read(1)) {
-            return ended(QStringLiteral("the module width"));
+            return ended(QCoreApplication::translate("CurrentFormatReader", "the module width"));
         }
         const auto moduleWidth = static_cast<int>((std::int64_t{source_.word(0)} - 14) / 7);
         if (!check(ModuleWidthProblem(moduleWidth, read_.file.WidthDot), source_.offsetOf(0))) {
@@ -156,7 +164,8 @@ private:
         }
         const int modules = read_.file.WidthDot / moduleWidth;
         if (!source_.read(static_cast<std::size_t>(modules))) {
-            return ended(QStringLiteral("all %1 module colours").arg(modules));
+            return ended(
+                QCoreApplication::translate("CurrentFormatReader", "all %1 module colours").arg(modules));
         }
         ModuleTrailer trailer{moduleWidth, std::vector<int>(static_cast<std::size_t>(modules))};
         for (int i = 0; i < modules; ++i) {
@@ -173,14 +182,15 @@ private:
         if (!problem) {
             return true;
         }
-        refusal_.result =
-            FileResult::failed(LoadRefusal(request_, *problem, QStringLiteral("byte %1").arg(byte)));
+        refusal_.result = FileResult::failed(LoadRefusal(
+            request_, *problem, QCoreApplication::translate("CurrentFormatReader", "byte %1").arg(byte)));
         return false;
     }
 
     bool ended(const QString &what)
     {
-        return check(QStringLiteral("the file ends before %1").arg(what), source_.end());
+        return check(QCoreApplication::translate("CurrentFormatReader", "the file ends before %1").arg(what),
+                     source_.end());
     }
 
     WordSource source_;

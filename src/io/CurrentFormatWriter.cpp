@@ -5,6 +5,7 @@
 #include "list/CellSelection.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QtEndian>
 
@@ -101,14 +102,16 @@ std::optional<QString> StoredWordProblem(const ProjectFile &file)
     const std::array<std::int64_t, 3> header = HeaderWords(file);
     for (std::size_t i = 0; i < header.size(); ++i) {
         if (!FitsFileWord(header[i])) {
-            return QStringLiteral("its %1 code %2 does not fit the current format's 32-bit word")
+            return QCoreApplication::translate("CurrentFormatWriter",
+                                               "its %1 code %2 does not fit the current format's 32-bit word")
                 .arg(QLatin1String(headerNames[i]))
                 .arg(header[i]);
         }
     }
     const ModuleTrailer &modules = *file.modules;
     if (!FitsFileWord(ModuleWidthWord(modules.LedWidthDot))) {
-        return QStringLiteral("the module width %1 does not fit the current format's 32-bit word")
+        return QCoreApplication::translate(
+                   "CurrentFormatWriter", "the module width %1 does not fit the current format's 32-bit word")
             .arg(modules.LedWidthDot);
     }
     for (std::size_t i = 0; i < modules.LedColor.size(); ++i) {

@@ -6,6 +6,7 @@
 #include "io/TextTokenReader.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 namespace {
 
@@ -14,12 +15,12 @@ constexpr int MaxFurtherBoardWords = 254;
 
 // What a token stands for, put into words only when a message needs it.
 struct Field {
-    const char *name; // may hold "%1" for the frame number
+    const char *name; // marked for translation; may hold "%1" for the frame number
     int frame = 0;
 
     QString describe() const
     {
-        const QString text = QString::fromLatin1(name);
+        const QString text = QCoreApplication::translate("OlderFormatReader", name);
         return text.contains(QLatin1String("%1")) ? text.arg(frame) : text;
     }
 };
@@ -46,15 +47,16 @@ public:
 
     CheckedProjectFile run()
     {
-        const std::optional<int> width = integer({"the width"});
+        const std::optional<int> width = integer({QT_TRANSLATE_NOOP("OlderFormatReader", "the width")});
         if (!width || !check(WidthProblem(*width))) {
             return std::move(refusal_);
         }
-        const std::optional<int> height = integer({"the height"});
+        const std::optional<int> height = integer({QT_TRANSLATE_NOOP("OlderFormatReader", "the height")});
         if (!height || !check(HeightProblem(*height))) {
             return std::move(refusal_);
         }
-        const std::optional<int> frames = integer({"the frame count"});
+        const std::optional<int> frames =
+            integer({QT_TRANSLATE_NOOP("OlderFormatReader", "the frame count")});
         if (!frames || !check(FrameCountProblem(*frames, request_))) {
             return std::move(refusal_);
         }
@@ -81,9 +83,11 @@ private:
             return false;
         }
         frame.board = DecodeCodePage950(board);
-        const std::optional<int> change = integer({"the change mark of frame %1", frameNumber});
+        const std::optional<int> change =
+            integer({QT_TRANSLATE_NOOP("OlderFormatReader", "the change mark of frame %1"), frameNumber});
         const std::optional<int> time =
-            change ? integer({"the time of frame %1", frameNumber}) : std::nullopt;
+            change ? integer({QT_TRANSLATE_NOOP("OlderFormatReader", "the time of frame %1"), frameNumber})
+                   : std::nullopt;
         if (!time) {
             return false;
         }
@@ -100,7 +104,8 @@ private:
     // until "end", which must come within the word limit.
     bool readBoard(int frameNumber, QByteArray &board)
     {
-        const Field field{"the board number of frame %1", frameNumber};
+        const Field field{QT_TRANSLATE_NOOP("OlderFormatReader", "the board number of frame %1"),
+                          frameNumber};
         std::string_view token;
         if (!word(field, token)) {
             return false;
@@ -132,7 +137,7 @@ private:
         const int height = read_.file.HeightDot;
         const int perColumn = WordsPerColumn(height);
         dots.assign(static_cast<std::size_t>(width) * perColumn, 0);
-        const Field field{"the dots of frame %1", frameNumber};
+        const Field field{QT_TRANSLATE_NOOP("OlderFormatReader", "the dots of frame %1"), frameNumber};
         for (int x = 0; x < width; ++x) {
             std::uint8_t *column = dots.data() + static_cast<std::size_t>(x) * perColumn;
             for (int y = 0; y < height; ++y) {
@@ -156,21 +161,23 @@ private:
         case TextTokenReader::Status::End:
             return true;
         case TextTokenReader::Status::TooLong:
-            return tooLong({"the word after the frames"});
+            return tooLong({QT_TRANSLATE_NOOP("OlderFormatReader", "the word after the frames")});
         case TextTokenReader::Status::Token:
             break;
         }
         if (token != "new") {
             return true;
         }
-        const std::optional<int> moduleWidth = integer({"the module width"});
+        const std::optional<int> moduleWidth =
+            integer({QT_TRANSLATE_NOOP("OlderFormatReader", "the module width")});
         if (!moduleWidth || !check(OlderModuleWidthProblem(*moduleWidth, read_.file.WidthDot))) {
             return false;
         }
         ModuleTrailer trailer{*moduleWidth, {}};
         const int modules = read_.file.WidthDot / *moduleWidth;
         for (int i = 0; i < modules; ++i) {
-            const std::optional<int> code = integer({"the colour of module %1", i + 1});
+            const std::optional<int> code =
+                integer({QT_TRANSLATE_NOOP("OlderFormatReader", "the colour of module %1"), i + 1});
             if (!code || !check(ColourCodeProblem(*code, i + 1))) {
                 return false;
             }
@@ -190,8 +197,9 @@ private:
         case TextTokenReader::Status::End:
             break;
         }
-        refuse(QStringLiteral("the file ends before %1").arg(field.describe()),
-               QStringLiteral("after token %1").arg(tokens_.tokenNumber()));
+        refuse(
+            QCoreApplication::translate("OlderFormatReader", "the file ends before %1").arg(field.describe()),
+            QCoreApplication::translate("OlderFormatReader", "after token %1").arg(tokens_.tokenNumber()));
         return false;
     }
 
@@ -203,14 +211,15 @@ private:
         }
         const std::optional<int> value = ParseDecimalInt32(token);
         if (!value) {
-            refuse(QStringLiteral("%1 is '%2', not an integer").arg(field.describe(), Quoted(token)));
+            refuse(QCoreApplication::translate("OlderFormatReader", "%1 is '%2', not an integer")
+                       .arg(field.describe(), Quoted(token)));
         }
         return value;
     }
 
     bool tooLong(const Field &field)
     {
-        refuse(QStringLiteral("%1 is a word longer than %2 characters")
+        refuse(QCoreApplication::translate("OlderFormatReader", "%1 is a word longer than %2 characters")
                    .arg(field.describe())
                    .arg(TextTokenReader::MaxTokenLength));
         return false;
@@ -227,7 +236,10 @@ private:
     // Refuses the file for what the token last read holds, or (with `where`) for what is missing.
     void refuse(const QString &reason, const QString &where = {})
     {
-        const QString place = where.isEmpty() ? QStringLiteral("token %1").arg(tokens_.tokenNumber()) : where;
+        const QString place =
+            where.isEmpty()
+                ? QCoreApplication::translate("OlderFormatReader", "token %1").arg(tokens_.tokenNumber())
+                : where;
         refusal_.result = FileResult::failed(LoadRefusal(request_, reason, place));
     }
 
@@ -246,10 +258,10 @@ CheckedProjectFile ReadOlderFormat(QIODevice &device, const ReadRequest &request
 
 QString OpenEntryErrorMessage()
 {
-    return QStringLiteral("Open File Failed!!The Data of File Error!!");
+    return QCoreApplication::translate("OlderFormatReader", "Open File Failed!!The Data of File Error!!");
 }
 
 QString AppendEntryErrorMessage()
 {
-    return QStringLiteral("File Format Error!");
+    return QCoreApplication::translate("OlderFormatReader", "File Format Error!");
 }

@@ -7,6 +7,7 @@
 #include "io/RegularFile.h"
 #include "io/SaveFileCommit.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -14,7 +15,8 @@ namespace {
 
 FileResult SaveFailure(const QString &path, const QString &reason)
 {
-    return FileResult::failed(QStringLiteral("Cannot save '%1': %2.").arg(path, reason));
+    return FileResult::failed(
+        QCoreApplication::translate("ProjectFiles", "Cannot save '%1': %2.").arg(path, reason));
 }
 
 } // namespace
@@ -29,11 +31,15 @@ CheckedProjectFile ReadProjectFile(const QString &path, ProjectFormat format, Re
 {
     request.fileName = path;
     if (IsOtherThanRegularFile(path)) {
-        return {FileResult::failed(QStringLiteral("Cannot open '%1': not a regular file.").arg(path)), {}};
+        return {FileResult::failed(
+                    QCoreApplication::translate("ProjectFiles", "Cannot open '%1': not a regular file.")
+                        .arg(path)),
+                {}};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {FileResult::failed(QStringLiteral("Cannot open '%1': %2.").arg(path, file.errorString())),
+        return {FileResult::failed(QCoreApplication::translate("ProjectFiles", "Cannot open '%1': %2.")
+                                       .arg(path, file.errorString())),
                 {}};
     }
     return format == ProjectFormat::Current ? ReadCurrentFormat(file, request)
@@ -47,7 +53,7 @@ FileResult SaveProject(const ProjectModel &model, const QString &path)
         return captured.result;
     }
     if (IsOtherThanRegularFile(path)) {
-        return SaveFailure(path, QStringLiteral("not a regular file"));
+        return SaveFailure(path, QCoreApplication::translate("ProjectFiles", "not a regular file"));
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

@@ -5,6 +5,8 @@
 #include "list/CellSelection.h"
 #include "model/ProjectModel.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Puts a file's frame into a clean slot: its cells (the "Line" column is left to RenumberLines), its
@@ -31,7 +33,8 @@ void PutFrames(ProjectModel &model, const ProjectFile &file, int firstSlot)
 
 FileResult CannotBeSaved(const QString &problem)
 {
-    return FileResult::failed(QStringLiteral("The project cannot be saved: %1.").arg(problem));
+    return FileResult::failed(
+        QCoreApplication::translate("ProjectTransfer", "The project cannot be saved: %1.").arg(problem));
 }
 
 } // namespace
@@ -70,9 +73,11 @@ std::optional<QString> OpenedProjectSaveNotice(const ProjectModel &model, const 
     if (!problem) {
         return std::nullopt;
     }
-    return QStringLiteral("'%1' has no module data and keeps the modules of the sign before: %2, so the "
-                          "project cannot be saved. To save it, set up the sign with New and append the "
-                          "file with the list's \"Open\".")
+    return QCoreApplication::translate(
+               "ProjectTransfer",
+               "'%1' has no module data and keeps the modules of the sign before: %2, so the "
+               "project cannot be saved. To save it, set up the sign with New and append the "
+               "file with the list's \"Open\".")
         .arg(model.FileName, *problem);
 }
 

@@ -2,6 +2,8 @@
 
 #include "io/DecimalInt32.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace {
@@ -64,13 +66,14 @@ std::optional<qint64> LinePlayback::msUntilChange(qint64 elapsedMs) const
 
 QString LinePlayback::statusText(int index) const
 {
-    return QStringLiteral("Line %1  ").arg(Format000(line_.number)) + frameStatusText(index);
+    return QCoreApplication::translate("LinePlayback", "Line %1  ").arg(Format000(line_.number)) +
+           frameStatusText(index);
 }
 
 QString LinePlayback::frameStatusText(int index) const
 {
     const int frame = index + 1;
-    QString text = QStringLiteral("frame %1/%2").arg(frame).arg(frameCount());
+    QString text = QCoreApplication::translate("LinePlayback", "frame %1/%2").arg(frame).arg(frameCount());
     if (durationsMs_.empty()) {
         return text;
     }
@@ -79,9 +82,9 @@ QString LinePlayback::frameStatusText(int index) const
     }
     const QString time = line_.timeTexts.value(index);
     if (time.isEmpty() || ParseDecimalInt32(QStringView(time)) == 0) {
-        return text + QStringLiteral("  frame %1 has no time").arg(frame);
+        return text + QCoreApplication::translate("LinePlayback", "  frame %1 has no time").arg(frame);
     }
-    return text + QStringLiteral("  frame %1 time \"%2\" is not 1 to %3 s")
+    return text + QCoreApplication::translate("LinePlayback", "  frame %1 time \"%2\" is not 1 to %3 s")
                       .arg(frame)
                       .arg(time)
                       .arg(LongestSignTime);

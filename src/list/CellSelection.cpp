@@ -2,6 +2,8 @@
 
 #include "model/ProjectModel.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -82,7 +84,7 @@ std::optional<int> SecondsOfTimeCell(const QString &text)
 
 QString NotAnIntegerMessage(const QString &text)
 {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return QCoreApplication::translate("CellSelection", "'%1' is not a valid integer value").arg(text);
 }
 
 bool SelectCell(ProjectModel &model, int column, int row)
@@ -109,8 +111,9 @@ std::optional<int> DelaySecondsOf(const QString &text)
 
 QString DelayOutOfRangeMessage(const QString &text)
 {
-    return QStringLiteral("'%1' is not a time the sign can take: the Time is a whole number of seconds "
-                          "from 0 to %2.")
+    return QCoreApplication::translate(
+               "CellSelection", "'%1' is not a time the sign can take: the Time is a whole number of seconds "
+                                "from 0 to %2.")
         .arg(text)
         .arg(MaxDelaySeconds);
 }

@@ -3,6 +3,8 @@
 #include "list/CellSelection.h"
 #include "model/ProjectModel.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace {
@@ -94,7 +96,7 @@ void CloseRows(ProjectModel &model, int row, int count)
 
 QString TooManyFramesMessage()
 {
-    return QStringLiteral("The Max of the Frames is %1!!").arg(MaxFrames);
+    return QCoreApplication::translate("FrameListOps", "The Max of the Frames is %1!!").arg(MaxFrames);
 }
 
 void MoveFrame(ProjectModel &model, int from, int to)

@@ -5,6 +5,8 @@
 #include "model/LedColors.h"
 #include "model/ProjectModel.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr bool EveryOfferedSignFits()
@@ -60,7 +62,7 @@ CheckedSignSetup SignSetupParser::parse(const QString &typeText, const QString &
     const QStringList captions = LedTypeCaptions();
     const auto type = captions.indexOf(typeText);
     if (type < 0) {
-        return Refused(QStringLiteral("'%1' is not a LED Type: choose one of %2.")
+        return Refused(QCoreApplication::translate("SignSetup", "'%1' is not a LED Type: choose one of %2.")
                            .arg(typeText, captions.join(QStringLiteral(", "))));
     }
     const std::optional<int> number = ParseDecimalInt32(numberText);
@@ -68,14 +70,16 @@ CheckedSignSetup SignSetupParser::parse(const QString &typeText, const QString &
         return Refused(NotAnIntegerMessage(numberText));
     }
     if (*number < MinLedNumber || *number > MaxLedNumber) {
-        return Refused(QStringLiteral("The LED Number must be from %1 to %2, not %3.")
-                           .arg(MinLedNumber)
-                           .arg(MaxLedNumber)
-                           .arg(*number));
+        return Refused(
+            QCoreApplication::translate("SignSetup", "The LED Number must be from %1 to %2, not %3.")
+                .arg(MinLedNumber)
+                .arg(MaxLedNumber)
+                .arg(*number));
     }
     if (colorCodes.size() > static_cast<std::size_t>(*number)) {
-        return Refused(
-            QStringLiteral("%1 colour codes were given for %2 modules.").arg(colorCodes.size()).arg(*number));
+        return Refused(QCoreApplication::translate("SignSetup", "%1 colour codes were given for %2 modules.")
+                           .arg(colorCodes.size())
+                           .arg(*number));
     }
     SignSetup setup;
     setup.ledType_ = static_cast<int>(type);
@@ -83,11 +87,12 @@ CheckedSignSetup SignSetupParser::parse(const QString &typeText, const QString &
     for (std::size_t module = 0; module < colorCodes.size(); ++module) {
         const int code = colorCodes[module];
         if (!ColorValueOfCode(code)) {
-            return Refused(
-                QStringLiteral("The colour code %1 of module %2 is not one of 0 (Yellow), 1 (Red), "
+            return Refused(QCoreApplication::translate(
+                               "SignSetup",
+                               "The colour code %1 of module %2 is not one of 0 (Yellow), 1 (Red), "
                                "2 (Green), 3 (Blue), 4 (White).")
-                    .arg(code)
-                    .arg(module + 1));
+                               .arg(code)
+                               .arg(module + 1));
         }
         setup.ledColor_[module] = code;
     }

@@ -34,3 +34,6 @@ private:
 
 // A number as the list shows it: zero-padded to at least three digits ("001", "042", "500").
 QString Format000(int number);
+
+// A heading of row 0 as the frame list shows it, in the language of the interface.
+QString HeadingShown(const QString &heading);

@@ -5,6 +5,7 @@
 #include "picture/BitmapLength.h"
 #include "picture/PictureSampling.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -47,7 +48,7 @@ qint64 AnnouncedPixels(const QByteArray &head, const QImageReader &reader)
 
 SampledPicture RefusedAsTooLarge(const QString &path)
 {
-    return Refused(QStringLiteral("%1 is too large: at most %2 pixels")
+    return Refused(QCoreApplication::translate("PictureFiles", "%1 is too large: at most %2 pixels")
                        .arg(path, QLocale(QLocale::English).toString(maxPicturePixels)));
 }
 
@@ -100,14 +101,15 @@ SampledPicture SamplePictureFile(const QString &path, int editZoom)
 {
     const QString extension = QFileInfo(path).suffix();
     if (!IsReadablePictureKind(extension)) {
-        return Refused(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
+        return Refused(QCoreApplication::translate("PictureFiles", "Unknown picture file extension (.%1)")
+                           .arg(extension));
     }
     // Only a regular file is opened: a pipe or a device would block the opening or never end.
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        return Refused(QStringLiteral("Cannot open file %1").arg(path));
+        return Refused(QCoreApplication::translate("PictureFiles", "Cannot open file %1").arg(path));
     }
-    const QString notValid = QStringLiteral("Bitmap image is not valid");
+    const QString notValid = QCoreApplication::translate("PictureFiles", "Bitmap image is not valid");
     const QByteArray head = file.peek(64);
     if (BitmapIsCutShort(head, file.size())) {
         return Refused(notValid);
@@ -138,9 +140,11 @@ QString BitmapSavePath(const QString &chosen)
 
 FileResult SaveEditSurface(const QImage &surface, const QString &path)
 {
-    const QString cannotCreate = QStringLiteral("Cannot create file %1").arg(path);
+    const QString cannotCreate =
+        QCoreApplication::translate("PictureFiles", "Cannot create file %1").arg(path);
     if (IsOtherThanRegularFile(path)) {
-        return FileResult::failed(cannotCreate + QStringLiteral(": not a regular file"));
+        return FileResult::failed(cannotCreate +
+                                  QCoreApplication::translate("PictureFiles", ": not a regular file"));
     }
     QSaveFile file(path);
     const bool written =

@@ -2,6 +2,8 @@
 
 #include "preview/RegionOps.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -61,7 +63,7 @@ PixelRect ClippedToFrameArray(PixelRect rect, const ViewState &view)
 
 QString EmptyListMessage()
 {
-    return QStringLiteral("The list is empty: add a frame with New");
+    return QCoreApplication::translate("PreviewEditor", "The list is empty: add a frame with New");
 }
 
 EditingState PreviewEditor::state() const

@@ -7,10 +7,13 @@
 #include "preview/RegionOps.h"
 #include "routes/RouteSources.h"
 #include "text/GlyphCoverage.h"
+#include "text/TextCell.h"
 #include "text/TextComposer.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -38,21 +41,27 @@ PlacingWindow WindowOf(const ProjectModel &model)
             std::min(model.HeightDot + PictureMargin, MaxHeightDot)};
 }
 
+// Column by column, each column's rows lying back to back: a search for the first and the last lit dot
+// of a column instead of a test of every dot, as every frame's picture is measured.
 LitBox LitBoxOf(const DotPlane &picture, PlacingWindow window)
 {
     LitBox box;
     for (int x = 0; x < window.width; ++x) {
-        for (int y = 0; y < window.height; ++y) {
-            if (picture.at(x, y) != 1) {
-                continue;
-            }
-            if (box.empty) {
-                box = {false, x, y, x, y};
-            }
-            box.top = std::min(box.top, y);
-            box.right = x;
-            box.bottom = std::max(box.bottom, y);
+        const std::uint8_t *column = picture.data() + DotIndex(x, 0);
+        const std::uint8_t *end = column + window.height;
+        const auto *first = static_cast<const std::uint8_t *>(std::memchr(column, 1, end - column));
+        if (!first) {
+            continue;
         }
+        const auto last = std::find(std::make_reverse_iterator(end), std::make_reverse_iterator(first), 1);
+        const int top = static_cast<int>(first - column);
+        const int bottom = static_cast<int>(end - column) - 1 - static_cast<int>(last - std::make_reverse_iterator(end));
+        if (box.empty) {
+            box = {false, x, top, x, bottom};
+        }
+        box.top = std::min(box.top, top);
+        box.right = x;
+        box.bottom = std::max(box.bottom, bottom);
     }
     return box;
 }
@@ -93,13 +102,28 @@ QString CutDescription(const ProjectModel &model, const LitBox &whole, DotCorner
     return parts.join(QStringLiteral(", "));
 }
 
-// Placing's stamp at `at`, then FloatDots cleared as placing leaves it.
-void StampAt(ProjectModel &model, DotCorner at)
+// Placing's stamp at `at`, then FloatDots cleared as placing leaves it. The stamp adds the picture's lit
+// dots that land on the sign, as StampPlacedPicture does, but visits only the picture's lit box (every dot
+// outside it is dark) instead of the whole sign, once for every frame of the table.
+void StampAt(ProjectModel &model, const LitBox &box, DotCorner at)
 {
     model.Tools.PlaceCol = at.col;
     model.Tools.PlaceRow = at.row;
-    StampPlacedPicture(model);
-    model.FloatDots.clearWindow(model.WidthDot + PictureMargin, model.HeightDot + PictureMargin);
+    const int top = std::max(at.row + box.top, 0);
+    const int bottom = std::min(at.row + box.bottom + 1, model.HeightDot);
+    std::uint8_t *frame = model.FrameDots.writableFrame(model.CurFrame);
+    for (int x = std::max(at.col + box.left, 0); x < std::min(at.col + box.right + 1, model.WidthDot); ++x) {
+        const std::uint8_t *column = model.FloatDots.data() + DotIndex(x - at.col, 0);
+        for (int y = top; y < bottom; ++y) {
+            if (column[y - at.row] == 1) {
+                frame[DotIndex(x, y)] = 1;
+            }
+        }
+    }
+    // Darkening the lit box darkens the whole window.
+    for (int x = box.left; x <= box.right; ++x) {
+        std::memset(model.FloatDots.data() + DotIndex(x, box.top), 0, static_cast<std::size_t>(box.height()));
+    }
 }
 
 // Writes a picture to be placed for a sign of the given size, as composition and upload do.
@@ -112,15 +136,19 @@ public:
     {
     }
 
-    void build(const RouteRow &route)
+    QStringList build(const RouteRow &route)
     {
+        QStringList filled;
         int textLeft = 0;
         if (!route.picturePath.isEmpty()) {
             textLeft = placePicture(route);
+            filled << QStringLiteral("picture");
         }
         if (!route.text.isEmpty()) {
             placeText(route, textLeft);
+            filled << QStringLiteral("text");
         }
+        return filled;
     }
 
 private:
@@ -143,11 +171,12 @@ private:
         }
         const DotCorner at{-box.left,
                            AlignedStart(box.height(), 0, model_.HeightDot, TextAlign::Centre) - box.top};
-        stamp(route, QStringLiteral("picture"), whole(upload, box), at);
+        stamp(route, QStringLiteral("picture"), box, whole(upload, box), at);
         return std::min(box.width(), model_.WidthDot);
     }
 
-    // Composes the text, stamps it where x and y say or aligned right of `areaLeft` and centred vertically.
+    // Composes the text, stamps it where x and y say, or with its cells aligned right of `areaLeft` and
+    // centred vertically.
     void placeText(const RouteRow &route, int areaLeft)
     {
         TextRequest request;
@@ -184,11 +213,13 @@ private:
             }
             return;
         }
-        const DotCorner at =
-            route.x ? DotCorner{*route.x, *route.y}
-                    : DotCorner{AlignedStart(box.width(), areaLeft, model_.WidthDot, route.align) - box.left,
-                                AlignedStart(box.height(), 0, model_.HeightDot, TextAlign::Centre) - box.top};
-        stamp(route, QStringLiteral("text"), whole(compose, box), at);
+        // Placed by its cells, not by what its letters light, so that the texts of one font share their
+        // rows and the same text lands on the same dots whatever frame it is in.
+        const TextCell cell = ComposedCell(request);
+        const DotCorner at = route.x ? DotCorner{*route.x, *route.y}
+                                     : DotCorner{AlignedStart(cell.advance, areaLeft, model_.WidthDot, route.align),
+                                                 (model_.HeightDot - cell.height) / 2};
+        stamp(route, QStringLiteral("text"), box, whole(compose, box), at);
     }
 
     // Writes the picture into FloatDots as the editor does for this sign; answers its lit box there.
@@ -212,13 +243,14 @@ private:
         return LitBoxOf(*scratch_, {MaxWidthDot, MaxHeightDot});
     }
 
-    void stamp(const RouteRow &route, const QString &what, const LitBox &whole, DotCorner at)
+    // Stamps the picture in FloatDots, whose lit box there is `box`; `whole` tells what is cut.
+    void stamp(const RouteRow &route, const QString &what, const LitBox &box, const LitBox &whole, DotCorner at)
     {
         const QString cut = CutDescription(model_, whole, at);
         if (!cut.isEmpty()) {
             build_.warnings.push_back({route.row, QStringLiteral("the %1 is cut: %2").arg(what, cut)});
         }
-        StampAt(model_, at);
+        StampAt(model_, box, at);
     }
 
     ProjectModel &model_;
@@ -239,10 +271,9 @@ void WriteListRow(ProjectModel &model, int f, const RouteRow &route, bool lineGo
 
 } // namespace
 
-RouteBuild BuildRouteFrames(ProjectModel &model, const std::vector<RouteRow> &rows, const RouteFonts &fonts)
+void BuildRouteList(ProjectModel &model, const std::vector<RouteRow> &rows, RouteBuild &build,
+                    const FrameFiller &fill)
 {
-    RouteBuild build;
-    FrameBuilder builder(model, fonts, build);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int f = static_cast<int>(i);
         if (f > 0 && AppendFrame(model) != ListOutcome::Done) {
@@ -253,9 +284,16 @@ RouteBuild BuildRouteFrames(ProjectModel &model, const std::vector<RouteRow> &ro
         const bool lineBegan = i > 0 && rows[i - 1].board == rows[i].board;
         WriteListRow(model, f, rows[i], lineGoesOn, lineBegan);
         model.CurFrame = f;
-        builder.build(rows[i]);
+        build.frames.push_back({rows[i].row, fill(rows[i])});
     }
     model.CurFrame = 0;
     RenumberLines(model);
+}
+
+RouteBuild BuildRouteFrames(ProjectModel &model, const std::vector<RouteRow> &rows, const RouteFonts &fonts)
+{
+    RouteBuild build;
+    FrameBuilder builder(model, fonts, build);
+    BuildRouteList(model, rows, build, [&builder](const RouteRow &route) { return builder.build(route); });
     return build;
 }

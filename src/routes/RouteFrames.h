@@ -3,6 +3,9 @@
 #include "routes/RouteRows.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 #include <vector>
 
@@ -20,12 +23,28 @@ struct RouteFonts {
     int dpi = 96;
 };
 
+// What one frame was filled with: its row, and the zones (without a layout: "text", "picture") whose
+// cells held something.
+struct FrameZones {
+    int row = 0;
+    QStringList zones;
+};
+
 struct RouteBuild {
     std::vector<RouteProblem> problems; // rows that cannot be built: a font file or picture not read
-    // Rows whose text or picture was cut at the sign's edges or lights no dot, and rows whose text has
-    // characters the font file has no glyph for.
+    // Rows whose text or picture was cut at the sign's (or zone's) edges or lights no dot, and rows whose
+    // text has characters the font file has no glyph for.
     std::vector<RouteProblem> warnings;
+    std::vector<FrameZones> frames; // one per frame built, in list order
 };
+
+// Fills one row's frame, the model's current frame; answers the zones it filled.
+using FrameFiller = std::function<QStringList(const RouteRow &route)>;
+
+// The list part of every build: a frame per row, the board, Change mark and Time cells, the lines
+// renumbered at the end; `fill` draws each frame.
+void BuildRouteList(ProjectModel &model, const std::vector<RouteRow> &rows, RouteBuild &build,
+                    const FrameFiller &fill);
 
 // Builds the rows into `model`, which holds the one dark frame New leaves; its sign gives the geometry.
 // On problems the model is left half built and must not be saved.

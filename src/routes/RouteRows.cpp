@@ -1,5 +1,7 @@
 #include "routes/RouteRows.h"
 
+#include "routes/RouteLayout.h"
+
 #include "model/DotBuffers.h"
 #include "picture/EditSurface.h"
 
@@ -76,36 +78,6 @@ std::optional<bool> Box(const RowFields &fields, const QString &column, QString 
     return std::nullopt;
 }
 
-std::optional<TextAlign> AlignOf(const QString &text, QString &error)
-{
-    if (text.isEmpty() || text == QLatin1String("centre") || text == QLatin1String("center")) {
-        return TextAlign::Centre;
-    }
-    if (text == QLatin1String("left")) {
-        return TextAlign::Left;
-    }
-    if (text == QLatin1String("right")) {
-        return TextAlign::Right;
-    }
-    error = QStringLiteral("align must be left, centre or right, not '%1'").arg(text);
-    return std::nullopt;
-}
-
-// The edit zoom of a picture size: 16, 24, 32, 48 or default (also when empty).
-std::optional<int> PictureZoomOf(const QString &text, QString &error)
-{
-    const QString size = text.isEmpty() ? QStringLiteral("default") : text.toLower();
-    for (int item = 0; item < ImageSizeItems; ++item) {
-        const int n = PictureSizeOfItem(item);
-        const bool isDefault = item == ImageSizeItems - 1;
-        if (isDefault ? size == QLatin1String("default") : size == QString::number(n)) {
-            return EditZoomOfItem(item);
-        }
-    }
-    error = QStringLiteral("picture_size must be 16, 24, 32, 48 or default, not '%1'").arg(text);
-    return std::nullopt;
-}
-
 std::optional<TextChoice> FontOf(const RowFields &fields, QString &error)
 {
     TextChoice choice;
@@ -124,17 +96,9 @@ std::optional<TextChoice> FontOf(const RowFields &fields, QString &error)
         }
         *box = *checked;
     }
-    TextRequest probe;
-    switch (ApplyTextChoice(choice, 96, probe)) {
-    case TextChoiceProblem::UnknownSource:
-        error = QStringLiteral("unknown font entry '%1' (%2)")
-                    .arg(choice.source, UnknownSourceHint(choice.source));
+    if (const auto problem = FontChoiceProblem(choice)) {
+        error = *problem;
         return std::nullopt;
-    case TextChoiceProblem::OwnFontWithoutOther:
-        error = QStringLiteral("face and size go with the font 'other'");
-        return std::nullopt;
-    case TextChoiceProblem::None:
-        break;
     }
     return choice;
 }
@@ -146,16 +110,36 @@ QString PicturePathOf(const RowFields &fields, const QDir &tableDir)
     return picture.isEmpty() ? QString() : QDir::cleanPath(tableDir.filePath(picture));
 }
 
+// The editor's text box holds one line; a break typed into a spreadsheet cell would be composed as a stray
+// glyph.
+bool HoldsLineBreak(const QString &text, QString &error)
+{
+    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+        error = QStringLiteral("the text holds a line break; a frame's text is one line");
+        return true;
+    }
+    return false;
+}
+
+// The board and time of a row, or the first thing wrong with them in `error`.
+std::optional<RouteRow> BoardAndTimeOf(const RowFields &fields, QString &error)
+{
+    const auto board = Bounded(fields, QStringLiteral("board"), std::nullopt, 0, MaxBoard, error);
+    const auto time = board ? Bounded(fields, QStringLiteral("time"), 3, 0, MaxTime, error) : std::nullopt;
+    if (!time) {
+        return std::nullopt;
+    }
+    RouteRow route;
+    route.board = *board;
+    route.time = *time;
+    return route;
+}
+
 // One row's frame, or the first thing wrong with it in `error`.
 std::optional<RouteRow> RowOf(const RowFields &fields, const QDir &tableDir, QString &error)
 {
-    RouteRow route;
-    const auto board = Bounded(fields, QStringLiteral("board"), std::nullopt, 0, MaxBoard, error);
-    if (!board) {
-        return std::nullopt;
-    }
-    const auto time = Bounded(fields, QStringLiteral("time"), 3, 0, MaxTime, error);
-    if (!time) {
+    std::optional<RouteRow> route = BoardAndTimeOf(fields, error);
+    if (!route) {
         return std::nullopt;
     }
     const auto font = FontOf(fields, error);
@@ -178,23 +162,41 @@ std::optional<RouteRow> RowOf(const RowFields &fields, const QDir &tableDir, QSt
     if (!zoom) {
         return std::nullopt;
     }
-    route.board = *board;
-    route.time = *time;
-    route.text = fields.untrimmed(QStringLiteral("text"));
-    // The editor's text box holds one line; a break typed into a spreadsheet cell would be composed as a
-    // stray glyph.
-    if (route.text.contains(QLatin1Char('\n')) || route.text.contains(QLatin1Char('\r'))) {
-        error = QStringLiteral("the text holds a line break; a frame's text is one line");
+    route->text = fields.untrimmed(QStringLiteral("text"));
+    if (HoldsLineBreak(route->text, error)) {
         return std::nullopt;
     }
-    route.font = *font;
-    route.align = *align;
+    route->font = *font;
+    route->align = *align;
     if (hasX) {
-        route.x = *x;
-        route.y = *y;
+        route->x = *x;
+        route->y = *y;
     }
-    route.picturePath = PicturePathOf(fields, tableDir);
-    route.pictureZoom = *zoom;
+    route->picturePath = PicturePathOf(fields, tableDir);
+    route->pictureZoom = *zoom;
+    return route;
+}
+
+// A row filling a layout's zones: its text, or its picture's path relative to the table's folder.
+std::optional<RouteRow> LayoutRowOf(const RowFields &fields, const RouteLayout &layout, const QDir &tableDir,
+                                    QString &error)
+{
+    std::optional<RouteRow> route = BoardAndTimeOf(fields, error);
+    if (!route) {
+        return std::nullopt;
+    }
+    for (const LayoutZone &zone : layout.zones) {
+        const QString cell = fields.untrimmed(zone.name.toLower());
+        if (zone.picture) {
+            route->cells << (cell.trimmed().isEmpty() ? QString()
+                                                      : QDir::cleanPath(tableDir.filePath(cell.trimmed())));
+        } else if (HoldsLineBreak(cell, error)) {
+            error = zone.name + QStringLiteral(": ") + error;
+            return std::nullopt;
+        } else {
+            route->cells << (cell.trimmed().isEmpty() ? QString() : cell);
+        }
+    }
     return route;
 }
 
@@ -220,8 +222,16 @@ std::optional<int> ValueUnderUnnamedColumn(const QStringList &heading, const QSt
 }
 
 // The heading's columns by name, or the problem with the heading.
-std::optional<QHash<QString, int>> ColumnsOf(const QStringList &heading, QString &error)
+std::optional<QHash<QString, int>> ColumnsOf(const QStringList &heading, const RouteLayout *layout,
+                                             QString &error)
 {
+    QStringList known = RouteColumns();
+    if (layout) {
+        known = {QStringLiteral("board"), QStringLiteral("time")};
+        for (const LayoutZone &zone : layout->zones) {
+            known << zone.name.toLower();
+        }
+    }
     QHash<QString, int> columns;
     for (int i = 0; i < heading.size(); ++i) {
         const QString name = heading[i].trimmed().toLower();
@@ -229,14 +239,15 @@ std::optional<QHash<QString, int>> ColumnsOf(const QStringList &heading, QString
         if (name.isEmpty()) {
             continue;
         }
-        if (!RouteColumns().contains(name)) {
+        if (!known.contains(name)) {
             // Spreadsheets set to some languages separate fields with semicolons or tabs.
             const bool otherSeparator = name.contains(QLatin1Char(';')) || name.contains(QLatin1Char('\t'));
-            error =
-                otherSeparator
-                    ? QStringLiteral("unknown column '%1': the fields must be separated by commas")
-                          .arg(heading[i])
-                    : QStringLiteral("unknown column '%1' (%2)").arg(heading[i], RouteColumns().join(", "));
+            error = otherSeparator
+                        ? QStringLiteral("unknown column '%1': the fields must be separated by commas")
+                              .arg(heading[i])
+                    : layout ? QStringLiteral("unknown column '%1': %2 has no zone of that name (%3)")
+                                   .arg(heading[i], layout->fileName, known.join(", "))
+                             : QStringLiteral("unknown column '%1' (%2)").arg(heading[i], known.join(", "));
             return std::nullopt;
         }
         if (columns.contains(name)) {
@@ -290,13 +301,59 @@ void CheckLineLengths(RouteRows &checked)
 
 } // namespace
 
+std::optional<TextAlign> AlignOf(const QString &text, QString &error)
+{
+    if (text.isEmpty() || text == QLatin1String("centre") || text == QLatin1String("center")) {
+        return TextAlign::Centre;
+    }
+    if (text == QLatin1String("left")) {
+        return TextAlign::Left;
+    }
+    if (text == QLatin1String("right")) {
+        return TextAlign::Right;
+    }
+    error = QStringLiteral("align must be left, centre or right, not '%1'").arg(text);
+    return std::nullopt;
+}
+
+std::optional<int> PictureZoomOf(const QString &text, QString &error)
+{
+    const QString size = text.isEmpty() ? QStringLiteral("default") : text.toLower();
+    for (int item = 0; item < ImageSizeItems; ++item) {
+        const int n = PictureSizeOfItem(item);
+        const bool isDefault = item == ImageSizeItems - 1;
+        const QString caption = QStringLiteral("%1 x %1").arg(n);
+        if (isDefault ? size == QLatin1String("default")
+                      : size == QString::number(n) || size.simplified() == caption) {
+            return EditZoomOfItem(item);
+        }
+    }
+    error = QStringLiteral("picture_size must be 16, 24, 32, 48 or default, not '%1'").arg(text);
+    return std::nullopt;
+}
+
+std::optional<QString> FontChoiceProblem(const TextChoice &choice)
+{
+    TextRequest probe;
+    switch (ApplyTextChoice(choice, 96, probe)) {
+    case TextChoiceProblem::UnknownSource:
+        return QStringLiteral("unknown font entry '%1' (%2)").arg(choice.source, UnknownSourceHint(choice.source));
+    case TextChoiceProblem::OwnFontWithoutOther:
+        return QStringLiteral("face and size go with the font 'other'");
+    case TextChoiceProblem::None:
+        break;
+    }
+    return std::nullopt;
+}
+
 QStringList RouteColumns()
 {
     return {"board",  "time",      "text",  "font", "face", "size",    "bold",
             "italic", "underline", "align", "x",    "y",    "picture", "picture_size"};
 }
 
-RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString &tableDir)
+RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString &tableDir,
+                          const RouteLayout *layout)
 {
     RouteRows checked;
     if (records.empty()) {
@@ -304,7 +361,7 @@ RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString
         return checked;
     }
     QString error;
-    const auto columns = ColumnsOf(records.front(), error);
+    const auto columns = ColumnsOf(records.front(), layout, error);
     if (!columns) {
         checked.problems.push_back({1, error});
         return checked;
@@ -335,10 +392,22 @@ RouteRows CheckRouteTable(const std::vector<QStringList> &records, const QString
             break;
         }
         const RowFields fields(*columns, records[r]);
-        checked.sources.push_back({row, fields.untrimmed(QStringLiteral("font")),
-                                   !fields.untrimmed(QStringLiteral("text")).isEmpty(),
-                                   PicturePathOf(fields, dir)});
-        std::optional<RouteRow> route = RowOf(fields, dir, error);
+        std::optional<RouteRow> route;
+        if (layout) {
+            // The layout's fonts are checked with the layout; only pictures come from the rows.
+            for (const LayoutZone &zone : layout->zones) {
+                const QString cell = fields[zone.name.toLower()];
+                if (zone.picture && !cell.isEmpty()) {
+                    checked.sources.push_back({row, {}, false, QDir::cleanPath(dir.filePath(cell))});
+                }
+            }
+            route = LayoutRowOf(fields, *layout, dir, error);
+        } else {
+            checked.sources.push_back({row, fields.untrimmed(QStringLiteral("font")),
+                                       !fields.untrimmed(QStringLiteral("text")).isEmpty(),
+                                       PicturePathOf(fields, dir)});
+            route = RowOf(fields, dir, error);
+        }
         if (!route) {
             checked.problems.push_back({row, error});
         }

@@ -44,6 +44,12 @@ std::optional<QString> PictureProblem(const QString &path)
 
 } // namespace
 
+std::optional<QString> FontSourceProblem(const QString &source, const FontFolders &folders)
+{
+    const FontFileEntry *entry = FileOfSource(source);
+    return entry ? FontFileProblem(*entry, folders) : std::nullopt;
+}
+
 QString UnreadableFontFileMessage(const QString &path)
 {
     return QStringLiteral("cannot read the font file %1").arg(path);

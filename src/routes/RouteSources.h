@@ -3,6 +3,7 @@
 #include "routes/RouteRows.h"
 #include "text/FontFileTable.h"
 
+#include <optional>
 #include <vector>
 
 // The files a route table's rows draw from, checked before anything is built so that one run names every
@@ -14,6 +15,9 @@
 // only to a row with text. Each file is read once, however many rows name it.
 std::vector<RouteProblem> CheckRouteSources(const std::vector<RouteRowSources> &sources,
                                             const FontFolders &folders);
+
+// The problem with the font file a font entry names, if it names one.
+std::optional<QString> FontSourceProblem(const QString &source, const FontFolders &folders);
 
 // What a row is told when its font file cannot be opened.
 QString UnreadableFontFileMessage(const QString &path);

@@ -2,6 +2,8 @@
 
 #include "preview/MatrixRenderer.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int DotBytesPerPacket = 32;
@@ -97,7 +99,8 @@ QString ShownSign::listText(int board) const
         return {};
     }
     const ReceivedLine &line = held->second;
-    QString text = QStringLiteral("Board %1  %2 frame(s)").arg(board).arg(line.frameCount);
+    QString text =
+        QCoreApplication::translate("ShownSign", "Board %1  %2 frame(s)").arg(board).arg(line.frameCount);
     if (!line.times.empty()) {
         QStringList times;
         for (const int seconds : line.times) {
@@ -106,7 +109,9 @@ QString ShownSign::listText(int board) const
         text += QStringLiteral("  %1 s").arg(times.join(QLatin1Char(' ')));
     }
     if (!line.complete()) {
-        text += QStringLiteral("  (%1 of %2 packets)").arg(line.arrivedPackets()).arg(line.expectedPackets);
+        text += QCoreApplication::translate("ShownSign", "  (%1 of %2 packets)")
+                    .arg(line.arrivedPackets())
+                    .arg(line.expectedPackets);
     }
     return text;
 }
@@ -157,7 +162,7 @@ std::optional<qint64> ShownSign::msUntilChange(qint64 nowMs) const
 QString ShownSign::statusText(qint64 nowMs) const
 {
     if (arriving_) {
-        return QStringLiteral("Board %1 arriving  frame %2/%3  %4 of %5 packets")
+        return QCoreApplication::translate("ShownSign", "Board %1 arriving  frame %2/%3  %4 of %5 packets")
             .arg(arriving_->board)
             .arg(arrivingFrame_ + 1)
             .arg(arriving_->frameCount)
@@ -165,12 +170,13 @@ QString ShownSign::statusText(qint64 nowMs) const
             .arg(arriving_->expectedPackets);
     }
     if (!playback_) {
-        return QStringLiteral("Waiting for a download");
+        return QCoreApplication::translate("ShownSign", "Waiting for a download");
     }
     if (playback_->frameCount() == 0) {
-        return QStringLiteral("Board %1  no frames").arg(*chosen_);
+        return QCoreApplication::translate("ShownSign", "Board %1  no frames").arg(*chosen_);
     }
-    return QStringLiteral("Board %1  ").arg(*chosen_) + playback_->frameStatusText(frameShown(nowMs));
+    return QCoreApplication::translate("ShownSign", "Board %1  ").arg(*chosen_) +
+           playback_->frameStatusText(frameShown(nowMs));
 }
 
 void ShownSign::loadFrame(const ReceivedLine &line, int frame)

@@ -2,6 +2,7 @@
 
 #include "signsim/SignLineService.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -22,7 +23,8 @@ SignShowWindow::SignShowWindow(SignLineService &service, std::vector<int> colorC
     : QWidget(parent), shown_(std::move(colorCodes))
 {
     // The device a download goes to, where the operator looks for it.
-    setWindowTitle(QStringLiteral("velmora-signsim on %1").arg(service.devicePath()));
+    setWindowTitle(
+        QCoreApplication::translate("SignShowWindow", "velmora-signsim on %1").arg(service.devicePath()));
     lines_ = new QListWidget(this);
     lines_->setObjectName(QStringLiteral("ReceivedLines"));
     lines_->setMinimumWidth(220);

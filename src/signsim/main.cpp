@@ -1,5 +1,6 @@
 // velmora-signsim: a sign on the far end of a serial line, for trying the download without one.
 #include "about/ProgramInfo.h"
+#include "language/InterfaceLanguage.h"
 #include "signshow/SignShowWindow.h"
 #include "signsim/SignLineService.h"
 
@@ -55,6 +56,9 @@ int main(int argc, char **argv)
         argv + 1, argv + argc, [](const char *argument) { return std::strcmp(argument, "--show") == 0; });
     const std::unique_ptr<QCoreApplication> app =
         showing ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    if (showing) {
+        InstallDesktopLanguage(*app, QtTexts::Untouched);
+    }
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral(

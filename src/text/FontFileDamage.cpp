@@ -3,6 +3,7 @@
 #include "text/Big5GlyphIndex.h"
 #include "text/DigitFontFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -50,8 +51,11 @@ std::optional<QString> FontFileDamage(const FontFileEntry &entry, const FontFold
     if (!extent || extent->held >= extent->needed) {
         return std::nullopt;
     }
-    const QString damage = big5 ? QStringLiteral("%1 is %2 bytes, shorter than the %3 bytes its glyphs need")
-                                : QStringLiteral("%1 holds %2 values, fewer than the %3 its digits need");
+    const QString damage =
+        big5 ? QCoreApplication::translate("FontFileDamage",
+                                           "%1 is %2 bytes, shorter than the %3 bytes its glyphs need")
+             : QCoreApplication::translate("FontFileDamage",
+                                           "%1 holds %2 values, fewer than the %3 its digits need");
     return damage.arg(QString::fromLatin1(entry.fileName)).arg(extent->held).arg(extent->needed);
 }
 
@@ -60,8 +64,8 @@ QStringList SkippedFontFileNotices(const FontFolders &folders)
     QStringList notices;
     for (const FontFileEntry &entry : FontFiles()) {
         if (const auto damage = FontFileDamage(entry, folders)) {
-            notices
-                << QStringLiteral("Font %1 is not offered: %2").arg(QString::fromUtf8(entry.label), *damage);
+            notices << QCoreApplication::translate("FontFileDamage", "Font %1 is not offered: %2")
+                           .arg(QString::fromUtf8(entry.label), *damage);
         }
     }
     return notices;

@@ -58,12 +58,17 @@ std::vector<char32_t> CharactersWithoutGlyph(const QString &text, const FontFile
 
 QString MissingGlyphsText(const FontFileEntry &entry, const std::vector<char32_t> &missing)
 {
+    return MissingGlyphsText(QString::fromUtf8(entry.label), missing);
+}
+
+QString MissingGlyphsText(const QString &fonts, const std::vector<char32_t> &missing)
+{
     constexpr std::size_t namedAtMost = 20;
     QStringList quoted;
     for (std::size_t i = 0; i < std::min(missing.size(), namedAtMost); ++i) {
         quoted << QStringLiteral("'%1'").arg(QString::fromUcs4(&missing[i], 1));
     }
-    QString text = QStringLiteral("no glyph in %1 for %2").arg(QString::fromUtf8(entry.label), quoted.join(", "));
+    QString text = QStringLiteral("no glyph in %1 for %2").arg(fonts, quoted.join(", "));
     if (missing.size() > namedAtMost) {
         text += QStringLiteral(" and %1 more").arg(missing.size() - namedAtMost);
     }

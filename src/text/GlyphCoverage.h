@@ -18,3 +18,5 @@ std::vector<char32_t> CharactersWithoutGlyph(const QString &text, const FontFile
 // "no glyph in LABEL for 'T', 'a', 'i'": at most twenty of the characters named, then how many more, so
 // that a long text of foreign letters gives a readable line.
 QString MissingGlyphsText(const FontFileEntry &entry, const std::vector<char32_t> &missing);
+// The same for characters looked for in several fonts, named together ("16(TS-16) or 24 Pixel(KV)").
+QString MissingGlyphsText(const QString &fonts, const std::vector<char32_t> &missing);

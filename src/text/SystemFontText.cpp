@@ -1,5 +1,7 @@
 #include "text/SystemFontText.h"
 
+#include "text/TextCell.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -31,19 +33,33 @@ QString PartReachingPicture(const QString &text, const QFontMetricsF &metrics, i
     return text;
 }
 
+// The font as the scratch picture draws it: every pixel black or white.
+QFont CrispFont(const QFont &font)
+{
+    QFont crisp = font;
+    crisp.setStyleStrategy(QFont::StyleStrategy(crisp.styleStrategy() | QFont::NoAntialias));
+    return crisp;
+}
+
+// A picture of the resolution point sizes are drawn at, to measure on.
+QImage PictureAtDpi(int width, int height, int dpi)
+{
+    QImage picture(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    // The painter takes point sizes to pixels at the picture's own resolution.
+    const int dotsPerMetre = static_cast<int>(std::lround(dpi * inchesPerMetre));
+    picture.setDotsPerMeterX(dotsPerMetre);
+    picture.setDotsPerMeterY(dotsPerMetre);
+    return picture;
+}
+
 } // namespace
 
 QImage DrawSystemFontScratch(const QString &text, const QFont &font, int dpi, int width, int height)
 {
-    QImage scratch(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
-    // The painter takes point sizes to pixels at the picture's own resolution.
-    const int dotsPerMetre = static_cast<int>(std::lround(dpi * inchesPerMetre));
-    scratch.setDotsPerMeterX(dotsPerMetre);
-    scratch.setDotsPerMeterY(dotsPerMetre);
+    QImage scratch = PictureAtDpi(width, height, dpi);
     scratch.fill(Qt::white);
 
-    QFont crisp = font;
-    crisp.setStyleStrategy(QFont::StyleStrategy(crisp.styleStrategy() | QFont::NoAntialias));
+    const QFont crisp = CrispFont(font);
     QPainter painter(&scratch);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
@@ -52,6 +68,23 @@ QImage DrawSystemFontScratch(const QString &text, const QFont &font, int dpi, in
     painter.drawText(scratch.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                      PartReachingPicture(text, QFontMetricsF(crisp, &scratch), scratch.width()));
     return scratch;
+}
+
+TextCell SystemFontCell(const QString &text, const QFont &font, int dpi)
+{
+    const QImage device = PictureAtDpi(1, 1, dpi);
+    const QFontMetricsF metrics(CrispFont(font), &device);
+    const qreal advance = metrics.horizontalAdvance(PartReachingPicture(text, metrics, MaxWidthDot));
+    return {static_cast<int>(std::ceil(std::min<qreal>(advance, MaxWidthDot * 64))),
+            static_cast<int>(std::ceil(metrics.ascent() + metrics.descent())),
+            static_cast<int>(std::round(metrics.ascent()))};
+}
+
+SystemFontCoverage::SystemFontCoverage(const QFont &font) : raw_(QRawFont::fromFont(font)) {}
+
+bool SystemFontCoverage::covers(char32_t character) const
+{
+    return raw_.isValid() && raw_.supportsCharacter(static_cast<uint>(character));
 }
 
 bool IsLitPixel(const QImage &scratch, int x, int y)

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRawFont>
 #include <QString>
 
 // The system-font path of text composition: the text is drawn black on a clean white scratch picture,
@@ -15,6 +16,22 @@
 // white, so a dot means exactly what the operator sees. However long the text, whatever of it lies beyond
 // the picture's right edge is cut; it never comes back on a further line.
 QImage DrawSystemFontScratch(const QString &text, const QFont &font, int dpi, int width, int height);
+
+struct TextCell;
+
+// The advance across and the line height (ascent and descent) of the text drawn as above, rounded up to
+// whole pixels: the room its cells take whatever they light.
+TextCell SystemFontCell(const QString &text, const QFont &font, int dpi);
+
+// Whether the font's own face (not a face the system would substitute) has a glyph for the character.
+class SystemFontCoverage {
+public:
+    explicit SystemFontCoverage(const QFont &font);
+    bool covers(char32_t character) const;
+
+private:
+    QRawFont raw_;
+};
 
 // Pixel (x, y) is a lit dot when its red component is below 64.
 bool IsLitPixel(const QImage &scratch, int x, int y);

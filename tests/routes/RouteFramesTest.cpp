@@ -7,8 +7,11 @@
 #include "support/QtPrinters.h"
 #include "support/TwoTonePictures.h"
 #include "text/FaceSubstitutes.h"
+#include "text/TextCell.h"
 
 #include <QTemporaryDir>
+
+#include "ProblemLines.h"
 
 #include <gtest/gtest.h>
 
@@ -24,13 +27,14 @@ struct LitSpan {
     int dots = 0;
 };
 
-// The lit dots of a frame inside columns [fromCol, toCol).
-LitSpan LitIn(const ProjectModel &model, int frame, int fromCol, int toCol)
+// The lit dots `at` reports inside columns [fromCol, toCol) and rows [0, rows).
+template <typename DotAt>
+LitSpan LitWhere(int fromCol, int toCol, int rows, DotAt at)
 {
     LitSpan span;
     for (int x = fromCol; x < toCol; ++x) {
-        for (int y = 0; y < model.HeightDot; ++y) {
-            if (model.FrameDots.at(frame, x, y) == 1) {
+        for (int y = 0; y < rows; ++y) {
+            if (at(x, y) == 1) {
                 span = {std::min(span.left, x), std::min(span.top, y), std::max(span.right, x),
                         std::max(span.bottom, y), span.dots + 1};
             }
@@ -39,14 +43,17 @@ LitSpan LitIn(const ProjectModel &model, int frame, int fromCol, int toCol)
     return span;
 }
 
-// Problems or warnings as "ROW: what" lines.
-QStringList Lines(const std::vector<RouteProblem> &problems)
+// The lit dots of a frame inside columns [fromCol, toCol).
+LitSpan LitIn(const ProjectModel &model, int frame, int fromCol, int toCol)
 {
-    QStringList text;
-    for (const RouteProblem &problem : problems) {
-        text << QStringLiteral("%1: %2").arg(problem.row).arg(problem.what);
-    }
-    return text;
+    return LitWhere(fromCol, toCol, model.HeightDot,
+                    [&](int x, int y) { return model.FrameDots.at(frame, x, y); });
+}
+
+// The lit dots of a plane inside columns [fromCol, toCol), rows of the largest sign.
+LitSpan LitIn(const DotPlane &plane, int fromCol, int toCol)
+{
+    return LitWhere(fromCol, toCol, MaxHeightDot, [&](int x, int y) { return plane.at(x, y); });
 }
 
 class RouteFrames : public ::testing::Test {
@@ -119,42 +126,57 @@ TEST_F(RouteFrames, TextAtXAndYLandsWherePlacingWithThePointerPutsIt)
     EXPECT_GT(lit, 10);
 }
 
-TEST_F(RouteFrames, TextIsCentredAndAlignedBesideTheBadge)
+TEST_F(RouteFrames, TextIsPlacedByItsCellsBesideTheBadge)
 {
     // A 16 x 16 badge whose black block covers picture pixels 2..11 across and 2..13 down.
     TwoTonePicture(16, 16, [](int x, int y) {
         return x >= 2 && x < 12 && y >= 2 && y < 14;
     }).save(dir.filePath("badge.bmp"));
     const RouteBuild built = build("board,text,align,picture,picture_size\n"
-                                   "1,Hi,,,\n"
+                                   "1,Harbour,,,\n"
+                                   "1,Hospital,,,\n"
                                    "2,Hi,right,,\n"
                                    "3,Hi,left,badge.bmp,16\n"
                                    "4,Hi,,badge.bmp,16\n");
     EXPECT_TRUE(built.problems.empty());
     EXPECT_TRUE(built.warnings.empty());
 
-    const LitSpan centred = LitIn(*model, 0, 0, model->WidthDot);
-    ASSERT_GT(centred.dots, 0);
-    const int leftGap = centred.left;
-    const int rightGap = model->WidthDot - 1 - centred.right;
-    EXPECT_TRUE(rightGap == leftGap || rightGap == leftGap + 1) << leftGap << " " << rightGap;
-    const int topGap = centred.top;
-    const int bottomGap = model->HeightDot - 1 - centred.bottom;
-    EXPECT_TRUE(bottomGap == topGap || bottomGap == topGap + 1) << topGap << " " << bottomGap;
+    // The texts' own pictures and cells, as "Text Upload" composes them at the top-left.
+    TextRequest request;
+    ApplyTextChoice({}, 96, request);
+    auto composed = std::make_unique<DotPlane>();
+    const auto alone = [&](const char *text) {
+        request.text = QString::fromLatin1(text);
+        request.widthDot = model->WidthDot;
+        request.heightDot = model->HeightDot;
+        ComposeText(request, *composed);
+        const LitSpan lit = LitIn(*composed, 0, model->WidthDot + PictureMargin);
+        return std::pair{lit, ComposedCell(request)};
+    };
 
-    const LitSpan right = LitIn(*model, 1, 0, model->WidthDot);
-    EXPECT_EQ(right.right, model->WidthDot - 1);
-    EXPECT_EQ(right.dots, centred.dots);
+    // The letters of one line share their rows, whatever lights below them; the cells are centred.
+    const auto [harbour, harbourCell] = alone("Harbour");
+    const auto [hospital, hospitalCell] = alone("Hospital");
+    ASSERT_NE(harbour.bottom, hospital.bottom) << "'p' reaches lower than any letter of Harbour";
+    const int top = (model->HeightDot - harbourCell.height) / 2;
+    EXPECT_EQ(LitIn(*model, 0, 0, model->WidthDot).top, top + harbour.top);
+    EXPECT_EQ(LitIn(*model, 1, 0, model->WidthDot).top, top + hospital.top);
+    EXPECT_EQ(LitIn(*model, 0, 0, model->WidthDot).left,
+              (model->WidthDot - harbourCell.advance) / 2 + harbour.left);
+    EXPECT_EQ(LitIn(*model, 1, 0, model->WidthDot).left,
+              (model->WidthDot - hospitalCell.advance) / 2 + hospital.left);
 
-    for (int f : {2, 3}) {
+    const auto [hi, hiCell] = alone("Hi");
+    EXPECT_EQ(LitIn(*model, 2, 0, model->WidthDot).right, model->WidthDot - hiCell.advance + hi.right);
+    for (int f : {3, 4}) {
         const LitSpan badge = LitIn(*model, f, 0, 10);
         EXPECT_EQ(badge.dots, 10 * 12) << "the whole block, at the left edge";
         EXPECT_EQ(badge.top, 6) << "centred on the 24 rows";
-        EXPECT_EQ(LitIn(*model, f, 10, model->WidthDot).dots, centred.dots);
+        EXPECT_EQ(LitIn(*model, f, 10, model->WidthDot).dots, hi.dots);
     }
-    EXPECT_EQ(LitIn(*model, 2, 10, model->WidthDot).left, 10);
-    const LitSpan besideBadge = LitIn(*model, 3, 10, model->WidthDot);
-    EXPECT_LE(std::abs((besideBadge.left - 10) - (model->WidthDot - 1 - besideBadge.right)), 1);
+    EXPECT_EQ(LitIn(*model, 3, 10, model->WidthDot).left, 10 + hi.left);
+    EXPECT_EQ(LitIn(*model, 4, 10, model->WidthDot).left,
+              10 + (model->WidthDot - 10 - hiCell.advance) / 2 + hi.left);
 }
 
 TEST_F(RouteFrames, CutsWhatDoesNotFitAndNamesWhatCannotBeRead)
