@@ -69,10 +69,12 @@ void TfmCOMPort::FormShow()
         widest = std::max(widest, Label3->fontMetrics().horizontalAdvance(deviceText(entry)));
     }
     setFixedSize(std::max(249, Label3->x() + widest + Label3->x()), 211);
-    Label3->resize(widest, Label3->sizeHint().height());
     ComboBox1->setCurrentIndex(0);
     ComboBox1->setEditText(ComboBox1->itemText(0));
     showChosenDevice();
+    // The height is taken with a text in place: a Chinese "not present" is drawn by a fallback face
+    // whose lines are taller than the dialog font's.
+    Label3->resize(widest, Label3->sizeHint().height());
     OKPressed = false;
 }
 
