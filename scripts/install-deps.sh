@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-serialport-dev libgl-dev
+    qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-arphic-uming
     fonts-arphic-ukai fonts-dejavu-core help2man dpkg-dev file

@@ -840,6 +840,32 @@ Do you want to replace it?</source>
         <source>Frame list</source>
         <translation>畫面清單</translation>
     </message>
+    <message>
+        <source>Download Record...</source>
+        <translation>下載紀錄...</translation>
+    </message>
+    <message>
+        <source>Download Record|Shows which buses and ports the open project was downloaded to</source>
+        <translation>下載紀錄|顯示開啟的專案曾下載到哪些車輛與連接埠</translation>
+    </message>
+    <message>
+        <source>The download was not recorded:
+%1</source>
+        <translation>這次下載未記入紀錄：
+%1</translation>
+    </message>
+    <message>
+        <source>Downloads of %1, newest first: those of its bytes as they are now (&quot;as now&quot;) and those of earlier versions of the same file (&quot;earlier&quot;).</source>
+        <translation>%1 的下載紀錄，最新的在前：內容與現在相同者（「目前」）及同一檔案先前版本者（「先前」）。</translation>
+    </message>
+    <message>
+        <source>this project, never saved</source>
+        <translation>此專案（從未存檔）</translation>
+    </message>
+    <message>
+        <source>None is recorded.</source>
+        <translation>沒有紀錄。</translation>
+    </message>
 </context>
 <context>
     <name>TextEditPage</name>
@@ -925,6 +951,93 @@ Do you want to replace it?</source>
     <message>
         <source>&apos;%1&apos; is not a port of the list: choose COM1 .. COM10.</source>
         <translation>「%1」不是清單中的連接埠：請選擇 COM1 .. COM10。</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>裝置</translation>
+    </message>
+    <message>
+        <source>%1 — not present</source>
+        <translation>%1 — 未連接</translation>
+    </message>
+    <message>
+        <source>serial port</source>
+        <translation>序列埠</translation>
+    </message>
+</context>
+<context>
+    <name>TfmDownloadRecord</name>
+    <message>
+        <source>Download Record</source>
+        <translation>下載紀錄</translation>
+    </message>
+    <message>
+        <source>Started (UTC)</source>
+        <translation>開始時間 (UTC)</translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation>車輛</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>連接埠</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>專案</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>內容</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Lines (board: frames)</source>
+        <translation>路線（看板編號：畫面數）</translation>
+    </message>
+    <message>
+        <source>Packets</source>
+        <translation>封包</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>秒數</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <source>(never saved)</source>
+        <translation>（從未存檔）</translation>
+    </message>
+    <message>
+        <source>%1 (%2 sent again)</source>
+        <translation>%1（重送 %2）</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved)</source>
+        <translation>%1（未存檔）</translation>
+    </message>
+    <message>
+        <source>as now</source>
+        <translation>目前</translation>
+    </message>
+    <message>
+        <source>earlier</source>
+        <translation>先前</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation>紀錄檔：%1</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,7 @@ class TfmNote;
 class TfmSecond;
 class TfmStart;
 enum class DownloadVariant;
+struct DownloadEntry;
 enum class ListStep;
 
 // The dialogs the main window shows; created after it, in the start-up order.
@@ -81,6 +82,7 @@ public:
     QAction *FileSaveAs1 = nullptr;
     QAction *FileExit1 = nullptr;
     QAction *HelpAbout1 = nullptr;
+    QAction *HelpDownloadRecord1 = nullptr;
     QAction *EditCut1 = nullptr;
     QAction *EditCopy1 = nullptr;
     QAction *EditPaste1 = nullptr;
@@ -202,6 +204,12 @@ private:
     void BitBtn3Click();
     void BitBtn1Click();
     void runDownload(DownloadVariant variant);
+    // Adds the download to the record; says once a run when it cannot.
+    void recordDownload(const DownloadEntry &entry);
+    // The file the project was last opened from or saved to, as the caption names it; empty for none.
+    QString projectFilePath() const;
+    // "Download Record...": the record's downloads of the open project.
+    void HelpDownloadRecordExecute();
     void FileExit1Execute();
     // New: the setup dialog, then an empty project for the sign chosen there.
     void FileNew1Execute();
@@ -269,6 +277,7 @@ private:
     // A download is running; closing the window waits for its end.
     bool downloading_ = false;
     bool closeWhenDownloadEnds_ = false;
+    bool saidNotRecorded_ = false;
     EditHistory history_{model_};
     bool firstShowDone_ = false;
     int openFilterIndex_ = 0;

@@ -54,6 +54,10 @@ void TFmVelmora::buildActions()
     connect(FileNew1, &QAction::triggered, this, &TFmVelmora::FileNew1Execute);
     connect(FileExit1, &QAction::triggered, this, &TFmVelmora::FileExit1Execute);
     connect(HelpAbout1, &QAction::triggered, this, &TFmVelmora::HelpAbout1Execute);
+    HelpDownloadRecord1 = NewAction(this, "HelpDownloadRecord1", tr("Download Record..."));
+    ApplyHint(*HelpDownloadRecord1,
+              tr("Download Record|Shows which buses and ports the open project was downloaded to"));
+    connect(HelpDownloadRecord1, &QAction::triggered, this, &TFmVelmora::HelpDownloadRecordExecute);
 
     const QString cutHint = tr("Cut|Cuts the selection and puts it on the Clipboard");
     const QString copyHint = tr("Copy|Copies the selection and puts it on the Clipboard");
@@ -150,6 +154,7 @@ void TFmVelmora::buildMenus()
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
+    help->addAction(HelpDownloadRecord1);
     help->addAction(HelpAbout1);
 }
 

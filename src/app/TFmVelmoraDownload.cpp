@@ -5,9 +5,13 @@
 #include "app/PromptSeam.h"
 #include "app/WindowDownloadPace.h"
 #include "dialogs/TfmCOMPort.h"
+#include "dialogs/TfmDownloadRecord.h"
 #include "download/DownloadProtocol.h"
 #include "download/QtSerialPorts.h"
 #include "lines/FrameLines.h"
+#include "record/DownloadRecord.h"
+#include "record/ProjectDigest.h"
+#include "record/RecordedDownload.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -68,14 +72,63 @@ void TFmVelmora::runDownload(DownloadVariant variant)
             setEnabled(false);
         }
     });
-    RunDownload(model_, plan, variant, ports, dialog.PortNumber, pace);
+    const ProjectIdentity identity = IdentifyProject(model_, projectFilePath());
+    DownloadEntry entry;
+    entry.port = SerialDeviceName(dialog.PortNumber);
+    entry.project = identity.path;
+    entry.unsaved = identity.unsaved;
+    entry.sha256 = identity.sha256;
+    const RecordedDownload download =
+        RunRecordedDownload(model_, plan, variant, ports, dialog.PortNumber, pace, entry);
     if (full) {
         ProgressBar1->setValue(0);
         setEnabled(true);
     }
     downloading_ = false;
+    recordDownload(download.entry);
     if (closeWhenDownloadEnds_) {
         closeWhenDownloadEnds_ = false;
         close();
     }
+}
+
+void TFmVelmora::recordDownload(const DownloadEntry &entry)
+{
+    QString why;
+    const std::unique_ptr<DownloadRecord> record = DownloadRecord::openForAdding(DownloadRecordPath(), why);
+    if (record) {
+        why = record->add(entry);
+    }
+    // Said after the transfer, never during it, and once a run: a record that cannot be written today
+    // will not be tomorrow morning either, and each download is no less done for it.
+    if (!why.isEmpty() && !saidNotRecorded_) {
+        saidNotRecorded_ = true;
+        prompts_.showMessage(tr("The download was not recorded:\n%1").arg(why));
+    }
+}
+
+void TFmVelmora::HelpDownloadRecordExecute()
+{
+    const QString path = projectFilePath();
+    QStringList digests;
+    QString unreadable;
+    if (const auto onDisk = path.isEmpty() ? std::nullopt : FileSha256(path, unreadable)) {
+        digests << *onDisk;
+    }
+    const ProjectIdentity identity = IdentifyProject(model_, path);
+    if (identity.unsaved && !identity.sha256.isEmpty()) {
+        digests << identity.sha256;
+    }
+    const QString recordPath = DownloadRecordPath();
+    const RecordReading reading = ReadDownloadRecord(recordPath);
+    const std::vector<DownloadEntry> found = DownloadsOfProject(reading.entries, path, digests);
+    QString heading =
+        tr("Downloads of %1, newest first: those of its bytes as they are now (\"as now\") and those of "
+           "earlier versions of the same file (\"earlier\").")
+            .arg(path.isEmpty() ? tr("this project, never saved") : path);
+    if (found.empty()) {
+        heading += QLatin1Char(' ') + tr("None is recorded.");
+    }
+    TfmDownloadRecord window(found, digests, heading, reading.error, recordPath, this);
+    prompts_.runModal(window);
 }

@@ -31,12 +31,21 @@ ProjectFormat FormatOfFilter(int filterIndex)
     return filterIndex == 1 ? ProjectFormat::Older : ProjectFormat::Current;
 }
 
+const QString CaptionBeforePath = QStringLiteral("Velmora - ");
+
 QString CaptionFor(const QString &path)
 {
-    return QStringLiteral("Velmora - ") + path;
+    return CaptionBeforePath + path;
 }
 
 } // namespace
+
+QString TFmVelmora::projectFilePath() const
+{
+    // The caption follows Open, Save and their undoing, so it names the project's file at every moment.
+    const QString &caption = model_.Captions.Caption;
+    return caption.startsWith(CaptionBeforePath) ? caption.mid(CaptionBeforePath.size()) : QString();
+}
 
 void TFmVelmora::connectFiles()
 {

@@ -36,6 +36,14 @@ bool AnsweredInformation(int argc, char **argv)
                 "start-up as File > Open opens it.\n\n"
                 "The bitmap font files are taken from the folder the editor starts in, and those\n"
                 "absent from it from the installed data folder (share/velmora/fonts).\n\n"
+                "The download's port COMn is the serial device the environment variable\n"
+                "VELMORA_COMn names (VELMORA_COM1=/dev/ttyUSB0 for a USB adapter), else the\n"
+                "n-th serial port (/dev/ttyS0 for COM1); the port dialog shows which device\n"
+                "each port is. Using a serial device needs access to it: on Debian, membership\n"
+                "of the group dialout (adduser USER dialout, then log in again).\n\n"
+                "Every download is recorded in $XDG_DATA_HOME/velmora/downloads.sqlite\n"
+                "(~/.local/share/velmora/), or in the file VELMORA_RECORD names; Help >\n"
+                "Download Record... lists the open project's downloads.\n\n"
                 "Options:\n  -h, --help  this text\n  --version   the version, copyright and licence\n\n%s\n",
                 ProgramInfo::LicenceLine().c_str());
             return true;

@@ -4,6 +4,7 @@
 #include "cli/ComposeCommand.h"
 #include "cli/FontsCommand.h"
 #include "cli/ProjectCommands.h"
+#include "cli/RecordsCommand.h"
 
 #include <QGuiApplication>
 
@@ -22,6 +23,7 @@ const CliCommand commands[] = {
     {"dots", "one frame of a project file as text, '#' lit and '.' dark", RunDots},
     {"render", "one frame of a project file drawn as the preview draws it, to PNG", RunRender},
     {"download", "a project file's lines sent to a sign over a serial device", RunDownloadCommand},
+    {"records", "the record of downloads: which bus received which project, when", RunRecords},
     {"convert", "a project file in either format saved in the current one", RunConvert},
     {"new", "the empty project the editor's New makes for a given sign, saved", RunNew},
     {"fonts", "the seven bitmap font files drawn from installed faces", RunFonts},

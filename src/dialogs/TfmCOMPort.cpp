@@ -2,6 +2,8 @@
 
 #include "app/PromptSeam.h"
 #include "dialogs/DialogFrame.h"
+#include "download/QtSerialPorts.h"
+#include "download/SerialDeviceInfo.h"
 #include "io/DecimalInt32.h"
 #include "list/CellSelection.h"
 
@@ -35,6 +37,8 @@ TfmCOMPort::TfmCOMPort(PromptSeam &prompts, QWidget *parent) : QDialog(parent), 
         ComboBox1->addItem(QStringLiteral("COM%1").arg(port));
     }
     ComboBox1->setGeometry(88, 32, 105, 21);
+    Label3 = MakeLabel(*this, "Label3", QString(), {22, 57});
+    Label3->setAccessibleName(tr("Device"));
     Label2 = MakeLabel(*this, "Label2", tr("Line :"), {48, 80});
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -46,6 +50,7 @@ TfmCOMPort::TfmCOMPort(PromptSeam &prompts, QWidget *parent) : QDialog(parent), 
     connect(Edit1, &QLineEdit::textChanged, this, &TfmCOMPort::Edit1Change);
     connect(Button1, &QPushButton::clicked, this, &TfmCOMPort::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TfmCOMPort::Button2Click);
+    connect(ComboBox1, &QComboBox::currentTextChanged, this, &TfmCOMPort::showChosenDevice);
     setFixedSize(249, 211);
 }
 
@@ -57,9 +62,37 @@ void TfmCOMPort::showEvent(QShowEvent *event)
 
 void TfmCOMPort::FormShow()
 {
+    // Devices come and go (a USB adapter plugged in): they are looked up afresh on every show, and the
+    // window widens, never narrows, for the longest so that no port's text is cut.
+    int widest = 0;
+    for (int entry = 0; entry < ComboBox1->count(); ++entry) {
+        widest = std::max(widest, Label3->fontMetrics().horizontalAdvance(deviceText(entry)));
+    }
+    setFixedSize(std::max(249, Label3->x() + widest + Label3->x()), 211);
     ComboBox1->setCurrentIndex(0);
     ComboBox1->setEditText(ComboBox1->itemText(0));
+    showChosenDevice();
+    // The height is taken with a text in place: a Chinese "not present" is drawn by a fallback face
+    // whose lines are taller than the dialog font's.
+    Label3->resize(widest, Label3->sizeHint().height());
     OKPressed = false;
+}
+
+QString TfmCOMPort::deviceText(int entry) const
+{
+    const SerialDeviceInfo info = DescribeSerialDevice(SerialDeviceName(entry + 1));
+    if (!info.present) {
+        return tr("%1 \u2014 not present").arg(info.device);
+    }
+    // The system has no words for the built-in ports nor for a pseudo-terminal.
+    return QStringLiteral("%1 \u2014 %2")
+        .arg(info.device, info.description.isEmpty() ? tr("serial port") : info.description);
+}
+
+void TfmCOMPort::showChosenDevice()
+{
+    const int entry = ComboBox1->findText(ComboBox1->currentText().trimmed(), Qt::MatchFixedString);
+    Label3->setText(entry < 0 ? QString() : deviceText(entry));
 }
 
 std::optional<int> TfmCOMPort::typedLine()

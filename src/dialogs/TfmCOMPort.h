@@ -28,6 +28,8 @@ public:
 
     QLabel *Label1 = nullptr;
     QComboBox *ComboBox1 = nullptr;
+    // Beside the port choice: the device that port is on this machine and what it is.
+    QLabel *Label3 = nullptr;
     QLabel *Label2 = nullptr;
     QLineEdit *Edit1 = nullptr;
     QPushButton *Button1 = nullptr;
@@ -38,6 +40,11 @@ protected:
 
 private:
     void FormShow();
+    // What the port `entry` (0 for "COM1") stands for: "/dev/ttyUSB0 — FT232R USB UART", or that the
+    // device is not present.
+    QString deviceText(int entry) const;
+    // Shows the device of the port chosen (typed or picked); nothing for a text that names no port.
+    void showChosenDevice();
     // The "Line :" text as an integer; when it is none, the conversion message has been shown.
     std::optional<int> typedLine();
     void Edit1Change();

@@ -28,6 +28,9 @@ public:
     // it is being sent again ("Line 002  packet 17  sent again (12 of 101)"), and with an empty text
     // once the packet is acknowledged or given up.
     virtual void packetSentAgain(const QString &) {}
+    // Called before every sending of a packet, header and end packets included: 1 for its first
+    // sending, 2 and on for the times it is sent again.
+    virtual void packetSending(int) {}
 
     // A box captioned "Warning" with an exclamation mark and OK; `reason`, when not empty, is what the
     // system said about the port, which the operator reads along with the text.

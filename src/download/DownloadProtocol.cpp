@@ -88,6 +88,7 @@ bool Transfer::sendDataPacket(const std::uint8_t *packet, int line, int number)
                     .arg(sending)
                     .arg(MostSendings));
         }
+        pace_.packetSending(sending);
         if (replies_.send(packet, traits_.packetLength, traits_.dataPauseMs, DataReadLimit)) {
             if (sending > 1) {
                 pace_.packetSentAgain(QString());
@@ -108,6 +109,7 @@ bool Transfer::sendLine(const PlannedLine &line, int position, int lineCount)
     firstHeader_ = false;
     const int headerLength = static_cast<int>(header.size());
     replies_.settle();
+    pace_.packetSending(1);
     if (!replies_.send(header.data(), headerLength, longPause ? FirstHeaderPauseMs : LaterHeaderPauseMs,
                        headerLength + 3)) {
         pace_.warning(QCoreApplication::translate("DownloadProtocol", "The Data of the File Error!!"),
@@ -155,6 +157,7 @@ bool Transfer::sendEnd()
     replies_.settle();
     ports_.flush(port_, FlushBothQueues);
     const int length = static_cast<int>(end.size());
+    pace_.packetSending(1);
     // A sign that hung up after its last "OK" never learns that the transfer ended: that is no success.
     const bool taken = ports_.write(port_, end.data(), length) == length;
     pace_.pause(EndPauseMs);

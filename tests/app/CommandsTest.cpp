@@ -38,7 +38,7 @@ TEST_F(Commands, MenusHoldTheirItemsWithDeleteHidden)
     EXPECT_EQ(menuTexts("Edit1"), QStringList({"&Undo", "&Redo", "-", "&Cut", "Copy", "Past", "Delete"}));
     EXPECT_FALSE(window().findChild<QMenu *>("Edit1")->actions().last()->isVisible());
     EXPECT_EQ(menuTexts("Option1"), QStringList({"Pen", "Select", "-", "Play"}));
-    EXPECT_EQ(menuTexts("Help1"), QStringList({"&About..."}));
+    EXPECT_EQ(menuTexts("Help1"), QStringList({"Download Record...", "&About..."}));
     EXPECT_EQ(window().FileNew1->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(window().FileSave1->toolTip(), "Save");
     EXPECT_EQ(window().FileSave1->statusTip(), "Save current file");

@@ -2,7 +2,10 @@
 
 #include "app/WindowDownloadPace.h"
 #include "dialogs/TfmCOMPort.h"
+#include "dialogs/TfmDownloadRecord.h"
 #include "io/ProjectFiles.h"
+#include "record/DownloadRecord.h"
+#include "record/ProjectDigest.h"
 #include "support/LineProjects.h"
 #include "support/SignFixtures.h"
 #include "support/SignSimulator.h"
@@ -13,6 +16,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -74,6 +78,19 @@ TEST_F(DownloadWindow, PortDialogHoldsTheLineWithinTheListAndStartsAtCOM1)
     EXPECT_EQ(dialog().PortNumber, 3);
     EXPECT_EQ(dialog().LineNumber, 4);
 
+    // Beside the choice, the device the port stands for here, looked up again on every show.
+    SignSimulator sign;
+    const QString line = sign.start({});
+    qputenv("VELMORA_COM2", line.toLocal8Bit());
+    qputenv("VELMORA_COM3", "/nonexistent/ttyUSB7");
+    dialog().show();
+    dialog().ComboBox1->setCurrentIndex(2);
+    EXPECT_EQ(dialog().Label3->text(), "/nonexistent/ttyUSB7 \u2014 not present");
+    dialog().ComboBox1->setEditText(QStringLiteral("com2"));
+    EXPECT_EQ(dialog().Label3->text(), line + " \u2014 serial port");
+    qunsetenv("VELMORA_COM3");
+    dialog().hide();
+
     // Shown again it starts at COM1; Cancel leaves it refused.
     dialog().show();
     EXPECT_EQ(dialog().ComboBox1->currentText(), "COM1");
@@ -104,10 +121,25 @@ TEST_F(DownloadWindow, CancelledOrUnopenedPortSendsNothing)
     // The transfer, and with it the disabled window, begins only once the port is open.
     bool enabledWhileWarned = false;
     prompts.whenWarned = [&] { enabledWhileWarned = window().isEnabled(); };
+    // A record that cannot be written is said once, after the transfer, however many downloads fail
+    // to be recorded.
+    const QByteArray record = qgetenv("VELMORA_RECORD");
+    qputenv("VELMORA_RECORD", "/dev/null/downloads.sqlite");
     window().BitBtn3->click();
     // The box keeps its text and adds the system's reason on a line of its own.
     EXPECT_EQ(prompts.warnings,
               QStringList({"Open COM Port Error\n/nonexistent/serial-port: No such file or directory"}));
+    EXPECT_EQ(prompts.messages, QStringList({"The download was not recorded:\n/dev/null/downloads.sqlite: the "
+                                             "folder /dev/null cannot be made"}));
+    answerPortDialog([](TfmCOMPort &shown) {
+        shown.ComboBox1->setCurrentIndex(1);
+        shown.Button1->click();
+    });
+    window().BitBtn3->click();
+    qputenv("VELMORA_RECORD", record);
+    EXPECT_EQ(prompts.warnings.size(), 2);
+    EXPECT_EQ(prompts.messages.size(), 1);
+    prompts.warnings.removeLast();
     EXPECT_TRUE(enabledWhileWarned);
     EXPECT_EQ(window().ProgressBar1->value(), 0);
     EXPECT_TRUE(window().isEnabled());
@@ -174,6 +206,35 @@ TEST_F(DownloadWindow, FullDownloadReachesTheSignWithProgressAndTheWindowDisable
     EXPECT_TRUE(disabledWhileSending);
     EXPECT_EQ(window().ProgressBar1->value(), 0);
     EXPECT_TRUE(window().isEnabled());
+
+    // The record holds the download: the port's device, the file as saved, the lines and the outcome.
+    const QString path = fontDir.filePath(QStringLiteral("lines.nkv"));
+    QString why;
+    const QString sha = FileSha256(path, why).value_or(QString());
+    const RecordReading reading = ReadDownloadRecord(DownloadRecordPath());
+    ASSERT_EQ(reading.entries.size(), 1u) << reading.error.toStdString();
+    const DownloadEntry &entry = reading.entries.front();
+    EXPECT_EQ(entry.port, qgetenv("VELMORA_COM2"));
+    EXPECT_EQ(entry.project, path);
+    EXPECT_FALSE(entry.unsaved);
+    EXPECT_EQ(entry.sha256, sha);
+    ASSERT_EQ(entry.lines.size(), 2u);
+    EXPECT_EQ(entry.lines[1].board, 2);
+    EXPECT_EQ(entry.lines[1].frames, 2);
+    EXPECT_EQ(entry.packetsSent, 2 + 54 + 1);
+    EXPECT_EQ(entry.outcome, "done");
+
+    // Help > Download Record... lists it, as of the bytes the file holds now.
+    int rows = -1;
+    QString bytes;
+    prompts.queueDialogAnswer([&](QDialog &shown) {
+        auto &record = dynamic_cast<TfmDownloadRecord &>(shown);
+        rows = record.Downloads->rowCount();
+        bytes = record.Downloads->item(0, 4)->text();
+    });
+    window().HelpDownloadRecord1->trigger();
+    EXPECT_EQ(rows, 1);
+    EXPECT_EQ(bytes, "as now");
 }
 
 TEST_F(DownloadWindow, APacketSentAgainIsNamedInTheLastStatusPanel)

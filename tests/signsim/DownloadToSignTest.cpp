@@ -1,6 +1,7 @@
 #include "cli/CliRunner.h"
 #include "support/LineProjects.h"
 #include "support/SignSimulator.h"
+#include "ReceivedLineTexts.h"
 
 #include "io/ProjectFiles.h"
 
@@ -16,35 +17,6 @@
 // port and timing show; the byte-level cases are the protocol tests'.
 
 namespace {
-
-// What the simulator should write for the line whose first frame is `slot`, built from the project.
-QString ExpectedLineText(const ProjectModel &model, int slot, int frames, int board, const QString &times)
-{
-    const int packets = frames * model.WidthDot * model.HeightDot / 8 / 32;
-    QString text = QStringLiteral("board %1\nheight %2\nwidth %3\nframes %4\ntimes%5\npackets %6 of %6\n")
-                       .arg(board)
-                       .arg(model.HeightDot)
-                       .arg(model.WidthDot)
-                       .arg(frames)
-                       .arg(times)
-                       .arg(packets);
-    for (int f = 0; f < frames; ++f) {
-        text += QStringLiteral("frame %1\n").arg(f + 1);
-        for (int y = 0; y < model.HeightDot; ++y) {
-            for (int x = 0; x < model.WidthDot; ++x) {
-                text += model.FrameDots.at(slot + f, x, y) ? QLatin1Char('#') : QLatin1Char('.');
-            }
-            text += QLatin1Char('\n');
-        }
-    }
-    return text;
-}
-
-QString ReadText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 class DownloadToSignTest : public ::testing::Test {
 protected:
@@ -138,6 +110,13 @@ TEST_F(DownloadToSignTest, MistakesEndWithOneLineAndNothingSent)
     const CliRun noPort = RunCli({"download", projectPath});
     EXPECT_EQ(noPort.exitCode, 1);
     EXPECT_EQ(noPort.errLines(), QStringList({"velmora-cli download: --port DEVICE is required"}));
+    // Buses name the ports in order, so their counts must agree; a sign is sent to once.
+    const CliRun buses = RunCli({"download", projectPath, "--port", "/dev/a", "--port", "/dev/b", "--bus", "7"});
+    EXPECT_EQ(buses.exitCode, 1);
+    EXPECT_EQ(buses.errLines(), QStringList({"velmora-cli download: --bus must be given once for every --port, "
+                                             "in the same order (2 --port, 1 --bus)"}));
+    EXPECT_EQ(RunCli({"download", projectPath, "--port", "/dev/a", "--port", "/dev/a"}).errLines(),
+              QStringList({"velmora-cli download: --port /dev/a is given twice; a sign is sent to once"}));
     const CliRun noLine = RunCli({"download", projectPath, "--port", "/nonexistent/tty", "--line", "4"});
     EXPECT_EQ(noLine.errLines(),
               QStringList({"velmora-cli download: --line must be a line of the list, 1 .. 3"}));

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// What a serial device is on this machine, so an operator can tell which cable a port stands for.
+struct SerialDeviceInfo {
+    QString device;
+    // The device exists (a port the system lists, or another serial line such as a pseudo-terminal).
+    bool present = false;
+    // What the system calls it ("FT232R USB UART"); empty when it says nothing.
+    QString description;
+};
+
+// Looks `device` up among the system's serial ports, a link (/dev/serial/by-id/...) by what it points to.
+SerialDeviceInfo DescribeSerialDevice(const QString &device);
