@@ -215,11 +215,15 @@ private:
         }
         // Placed by its cells, not by what its letters light, so that the texts of one font share their
         // rows and the same text lands on the same dots whatever frame it is in.
-        const TextCell cell = ComposedCell(request);
-        const DotCorner at = route.x ? DotCorner{*route.x, *route.y}
-                                     : DotCorner{AlignedStart(cell.advance, areaLeft, model_.WidthDot, route.align),
-                                                 (model_.HeightDot - cell.height) / 2};
-        stamp(route, QStringLiteral("text"), box, whole(compose, box), at);
+        const LitBox lit = whole(compose, box);
+        const LitRows rows{lit.top, lit.bottom};
+        const TextCell cell = CellHoldingRows(ComposedCell(request), rows);
+        const DotCorner at =
+            route.x ? DotCorner{*route.x, *route.y}
+                    : DotCorner{AlignedStart(cell.advance, areaLeft, model_.WidthDot, route.align),
+                                TopKeepingLitRows((model_.HeightDot - cell.height()) / 2 - cell.top, rows,
+                                                  model_.HeightDot)};
+        stamp(route, QStringLiteral("text"), box, lit, at);
     }
 
     // Writes the picture into FloatDots as the editor does for this sign; answers its lit box there.

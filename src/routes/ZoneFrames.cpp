@@ -159,13 +159,15 @@ private:
         if (!composed.missing.empty()) {
             warn(row, zone, MissingGlyphsText(composed.missingIn, composed.missing));
         }
+        // The composed cell holds every lit row, so the picture below its bottom is dark.
         const TextCell &cell = composed.cell;
         const DotSource source{composed_->data(), MaxHeightDot,
                                std::min(cell.advance + PictureMargin, MaxWidthDot),
-                               std::min(cell.height + PictureMargin, MaxHeightDot)};
-        const Overreach reach =
-            StampInZone(model_, source, zone.x + AcrossOffset(cell.advance, zone.width, zone.align),
-                        zone.y + DownOffset(cell.height, zone.height, zone.valign), zone);
+                               std::min(cell.bottom, MaxHeightDot)};
+        const int top = TopKeepingLitRows(DownOffset(cell.height(), zone.height, zone.valign) - cell.top,
+                                          composed.lit, zone.height);
+        const Overreach reach = StampInZone(
+            model_, source, zone.x + AcrossOffset(cell.advance, zone.width, zone.align), zone.y + top, zone);
         tellOverreach(row, zone, reach);
         // Missing characters named, nothing more is to be said of a text that lights nothing for them.
         if (!reach.lit && composed.missing.empty() && !text.trimmed().isEmpty()) {

@@ -82,8 +82,23 @@ std::vector<Run> RunsOf(const TextRequest &font, const TextRequest *fallback)
 const FontFileEntry *ComposeRun(Run &run, DotPlane &out)
 {
     run.request.widthDot = std::clamp(run.cell.advance, 0, MaxWidthDot);
-    run.request.heightDot = std::clamp(run.cell.height, 0, MaxHeightDot);
+    run.request.heightDot = std::clamp(run.cell.bottom, 0, MaxHeightDot);
     return ComposeText(run.request, out);
+}
+
+// The rows lit in the composed window of the cell (its cells and the composition margin).
+LitRows LitRowsIn(const DotPlane &composed, const TextCell &cell)
+{
+    LitRows lit{MaxHeightDot, -1};
+    for (int x = 0; x < std::min(cell.advance + PictureMargin, MaxWidthDot); ++x) {
+        for (int y = 0; y < std::min(cell.bottom + PictureMargin, MaxHeightDot); ++y) {
+            if (composed.at(x, y) == 1) {
+                lit.first = std::min(lit.first, y);
+                lit.last = std::max(lit.last, y);
+            }
+        }
+    }
+    return lit;
 }
 
 // Adds the run's lit dots to `out` with its top-left at (left, top).
@@ -117,11 +132,12 @@ MixedComposition ComposeMixedText(const TextRequest &font, const TextRequest *fa
     MixedComposition composed;
     for (const Run &run : runs) {
         composed.cell.advance += run.cell.advance;
-        composed.cell.baseline = std::max(composed.cell.baseline, run.cell.baseline);
+        composed.cell.bottom = std::max(composed.cell.bottom, run.cell.bottom);
     }
+    composed.cell.top = composed.cell.bottom;
     for (const Run &run : runs) {
-        composed.cell.height =
-            std::max(composed.cell.height, composed.cell.baseline - run.cell.baseline + run.cell.height);
+        composed.cell.top =
+            std::min(composed.cell.top, composed.cell.bottom - run.cell.bottom + run.cell.top);
     }
     std::set<char32_t> named;
     const auto noteMissing = [&](const Run &run, const FontFileEntry *used) {
@@ -154,18 +170,20 @@ MixedComposition ComposeMixedText(const TextRequest &font, const TextRequest *fa
         noteMissing(run, ComposeRun(run, out));
     } else {
         out.clearWindow(std::min(composed.cell.advance, MaxWidthDot) + PictureMargin,
-                        composed.cell.height + PictureMargin);
+                        composed.cell.bottom + PictureMargin);
         int left = 0;
         for (Run &run : runs) {
             noteMissing(run, ComposeRun(run, scratch));
-            CopyLit(scratch, run.cell.advance + PictureMargin, run.cell.height + PictureMargin, left,
-                    composed.cell.baseline - run.cell.baseline, out);
+            CopyLit(scratch, run.cell.advance + PictureMargin, run.cell.bottom + PictureMargin, left,
+                    composed.cell.bottom - run.cell.bottom, out);
             left += run.cell.advance;
             if (left >= MaxWidthDot) {
                 break;
             }
         }
     }
+    composed.lit = LitRowsIn(out, composed.cell);
+    composed.cell = CellHoldingRows(composed.cell, composed.lit);
     if (!composed.missing.empty()) {
         composed.missingIn = FontLabels(font, fallback);
     }

@@ -3,10 +3,13 @@
 #include "text/TextCell.h"
 
 #include <QFontMetricsF>
+#include <QHash>
+#include <QMutex>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -52,6 +55,72 @@ QImage PictureAtDpi(int width, int height, int dpi)
     return picture;
 }
 
+// The letters a system font's cell is measured on: the rows from the top of its tallest to the bottom of
+// its lowest (from 'H' or 'd' to 'p' or 'g' in most faces), the same for every text of the font, so the
+// texts of one zone share their rows. A Chinese, Japanese or Korean text adds an ideograph, which
+// reaches higher and lower than Latin letters in most faces.
+const QString referenceLetters =
+    QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
+const QString referenceIdeograph = QStringLiteral("國");
+
+bool HoldsIdeographicScript(const QString &text)
+{
+    for (const char32_t character : text.toUcs4()) {
+        switch (QChar::script(character)) {
+        case QChar::Script_Han:
+        case QChar::Script_Hiragana:
+        case QChar::Script_Katakana:
+        case QChar::Script_Hangul:
+        case QChar::Script_Bopomofo:
+            return true;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+struct LetterRows {
+    int top = 0;
+    int bottom = 0;
+};
+
+// The rows the reference lights, drawn as texts are drawn; the line box (ascent and descent) for a face
+// that lights none of them.
+LetterRows MeasureLetterRows(const QString &reference, const QFont &font, int dpi,
+                             const QFontMetricsF &metrics)
+{
+    const int lineHeight = static_cast<int>(std::ceil(metrics.ascent() + metrics.descent()));
+    const int width = static_cast<int>(std::ceil(metrics.horizontalAdvance(reference)));
+    const QImage scratch = DrawSystemFontScratch(reference, font, dpi, width, lineHeight + PictureMargin);
+    std::optional<LetterRows> rows;
+    for (int y = 0; y < scratch.height(); ++y) {
+        for (int x = 0; x < scratch.width(); ++x) {
+            if (IsLitPixel(scratch, x, y)) {
+                rows = LetterRows{rows ? rows->top : y, y + 1};
+                break;
+            }
+        }
+    }
+    return rows.value_or(LetterRows{0, lineHeight});
+}
+
+// Measured once per font, size and resolution: every text of a zone asks for the same rows.
+LetterRows LetterRowsOf(const QString &text, const QFont &font, int dpi, const QFontMetricsF &metrics)
+{
+    static QMutex guard;
+    static QHash<QString, LetterRows> measured;
+    const bool ideographic = HoldsIdeographicScript(text);
+    const QString key = QStringLiteral("%1/%2/%3").arg(font.key()).arg(dpi).arg(ideographic);
+    const QMutexLocker lock(&guard);
+    const auto known = measured.constFind(key);
+    if (known != measured.constEnd()) {
+        return *known;
+    }
+    const QString reference = ideographic ? referenceLetters + referenceIdeograph : referenceLetters;
+    return *measured.insert(key, MeasureLetterRows(reference, font, dpi, metrics));
+}
+
 } // namespace
 
 QImage DrawSystemFontScratch(const QString &text, const QFont &font, int dpi, int width, int height)
@@ -75,9 +144,8 @@ TextCell SystemFontCell(const QString &text, const QFont &font, int dpi)
     const QImage device = PictureAtDpi(1, 1, dpi);
     const QFontMetricsF metrics(CrispFont(font), &device);
     const qreal advance = metrics.horizontalAdvance(PartReachingPicture(text, metrics, MaxWidthDot));
-    return {static_cast<int>(std::ceil(std::min<qreal>(advance, MaxWidthDot * 64))),
-            static_cast<int>(std::ceil(metrics.ascent() + metrics.descent())),
-            static_cast<int>(std::round(metrics.ascent()))};
+    const LetterRows rows = LetterRowsOf(text, font, dpi, metrics);
+    return {static_cast<int>(std::ceil(std::min<qreal>(advance, MaxWidthDot * 64))), rows.top, rows.bottom};
 }
 
 SystemFontCoverage::SystemFontCoverage(const QFont &font) : raw_(QRawFont::fromFont(font)) {}

@@ -19,8 +19,10 @@ QImage DrawSystemFontScratch(const QString &text, const QFont &font, int dpi, in
 
 struct TextCell;
 
-// The advance across and the line height (ascent and descent) of the text drawn as above, rounded up to
-// whole pixels: the room its cells take whatever they light.
+// The advance across (rounded up to whole pixels) and the cell rows of the text drawn as above: the rows
+// from the top of the font's tallest letter or digit to the bottom of its lowest, with an ideograph among
+// them for a Chinese, Japanese or Korean text. They are the font's, not the text's: the texts of one font
+// and script share them whatever they light.
 TextCell SystemFontCell(const QString &text, const QFont &font, int dpi);
 
 // Whether the font's own face (not a face the system would substitute) has a glyph for the character.

@@ -158,7 +158,7 @@ TEST_F(RouteFrames, TextIsPlacedByItsCellsBesideTheBadge)
     const auto [harbour, harbourCell] = alone("Harbour");
     const auto [hospital, hospitalCell] = alone("Hospital");
     ASSERT_NE(harbour.bottom, hospital.bottom) << "'p' reaches lower than any letter of Harbour";
-    const int top = (model->HeightDot - harbourCell.height) / 2;
+    const int top = (model->HeightDot - harbourCell.height()) / 2 - harbourCell.top;
     EXPECT_EQ(LitIn(*model, 0, 0, model->WidthDot).top, top + harbour.top);
     EXPECT_EQ(LitIn(*model, 1, 0, model->WidthDot).top, top + hospital.top);
     EXPECT_EQ(LitIn(*model, 0, 0, model->WidthDot).left,

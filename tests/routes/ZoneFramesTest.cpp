@@ -146,9 +146,10 @@ TEST_F(ZoneFrames, AFallbackFontComposesWhatTheFontLacksOnOneBaselineWithNoGap)
     EXPECT_TRUE(built.problems.empty());
     EXPECT_EQ(Lines(built.warnings), QStringList{"5: num: no glyph in 16(TS-16) or 32 Pixel(KV) for 'x'"});
 
-    // The Latin run follows the two 16-dot cells at once, its baseline on their bottom.
+    // The Latin run follows the two 16-dot cells at once, the bottom of its cells on theirs; alone, it
+    // stands with its cells' top on the zone's.
     const Box sign{0, 0, model->WidthDot, model->HeightDot};
-    const int latinTop = 16 - cellOf(QStringLiteral("5  X  7"), QStringLiteral(" Taipei")).baseline;
+    const int latinTop = 16 - cellOf(QStringLiteral("5  X  7"), QStringLiteral(" Taipei")).height();
     ASSERT_GE(latinTop, 0) << "the small Latin face stands no higher than the Chinese cells";
     QStringList expected = LitDots(*model, 1, sign) + LitDots(*model, 2, sign, 32, latinTop);
     expected.sort();
@@ -200,6 +201,54 @@ TEST_F(ZoneFrames, WhatReachesPastAZoneIsCutAtItsEdgeAndTold)
     EXPECT_EQ(LitDots(*model, 0, sign), LitDots(*model, 0, {10, 4, 40, 12}));
     EXPECT_EQ(LitDots(*model, 1, {60, 0, 20, 32}).size(), 20 * 32);
     EXPECT_EQ(LitDots(*model, 1, sign).size(), LitDots(*model, 1, {10, 4, 40, 12}).size() + 20 * 32);
+}
+
+TEST_F(ZoneFrames, ASystemFontStandsOnTheRowsItsLettersSpanNotOnItsLineBox)
+{
+    // Three zones over one another, each frame filling one: "10 X 15 " is drawn by a real face whose
+    // line box is rows taller than its letters.
+    const RouteBuild built = build(
+        R"json({"zones": [
+             {"name": "up", "x": 0, "y": 0, "width": 192, "height": 32, "font": "10 X 15 ", "align": "left",
+              "valign": "top"},
+             {"name": "down", "x": 0, "y": 0, "width": 192, "height": 32, "font": "10 X 15 ", "align": "left",
+              "valign": "bottom"},
+             {"name": "dest", "x": 0, "y": 0, "width": 192, "height": 16, "font": "16(TS-16)",
+              "fallback": "10 X 15 ", "align": "left", "valign": "top"}]})json",
+        "board,up,down,dest\n"
+        "1,Hospital,,\n"
+        "2,,Hospital,\n"
+        "3,(Hp),,\n"
+        "4,,(Hp),\n"
+        "5,,,台北\n"
+        "6,,,台北 Taipei\n");
+    EXPECT_TRUE(built.problems.empty());
+    EXPECT_TRUE(built.warnings.empty()) << Lines(built.warnings).join('\n').toStdString();
+
+    // From the top of its tallest letter to the bottom of its lowest: "Hospital" has both, and the
+    // brackets, reaching past every letter, are held too, not cut.
+    const Box sign{0, 0, model->WidthDot, model->HeightDot};
+    const auto rowOf = [](const QString &dot) { return dot.section(',', 1, 1).toInt(); };
+    const auto rows = [&](int frame, const Box &box) {
+        QList<int> lit;
+        for (const QString &dot : LitDots(*model, frame, box)) {
+            lit << rowOf(dot);
+        }
+        std::sort(lit.begin(), lit.end());
+        return lit;
+    };
+    for (int f : {0, 2}) {
+        EXPECT_EQ(rows(f, sign).front(), 0) << "frame " << f + 1 << " at the top";
+    }
+    for (int f : {1, 3}) {
+        EXPECT_EQ(rows(f, sign).back(), 31) << "frame " << f + 1 << " at the bottom";
+    }
+
+    // Beside the Chinese cells the Latin letters end on the cells' bottom row and the whole text keeps
+    // the 16 rows: the Chinese stand where they stand alone.
+    const Box chinese{0, 0, 32, 16};
+    EXPECT_EQ(LitDots(*model, 5, chinese), LitDots(*model, 4, chinese));
+    EXPECT_EQ(rows(5, {32, 0, 160, 32}).back(), 15);
 }
 
 } // namespace
