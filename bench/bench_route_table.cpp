@@ -111,7 +111,9 @@ void BuildTable(benchmark::State &state, const QByteArray &table, const RouteLay
 TextRequest RequestOf(const Depot &depot, const QString &entry)
 {
     TextRequest request;
-    ApplyTextChoice({entry}, 96, request);
+    TextChoice choice;
+    choice.source = entry;
+    ApplyTextChoice(choice, 96, request);
     request.workDir = depot.dir.path();
     request.widthDot = depot.sign.WidthDot();
     request.heightDot = depot.sign.HeightDot();

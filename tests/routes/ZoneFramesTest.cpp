@@ -71,7 +71,9 @@ protected:
     TextCell cellOf(const QString &source, const QString &text) const
     {
         TextRequest request;
-        ApplyTextChoice({source}, 96, request);
+        TextChoice choice;
+        choice.source = source;
+        ApplyTextChoice(choice, 96, request);
         request.text = text;
         request.workDir = dir.path();
         return ComposedCell(request);
@@ -174,7 +176,9 @@ TEST_F(ZoneFrames, WhatReachesPastAZoneIsCutAtItsEdgeAndTold)
     // The text alone, as "Text Upload" composes it: wider than the zone, it starts at the zone's left; its
     // cells' bottom on the zone's puts their top 4 rows above the zone.
     TextRequest request;
-    ApplyTextChoice({QStringLiteral("16(TS-16)")}, 96, request);
+    TextChoice choice;
+    choice.source = QStringLiteral("16(TS-16)");
+    ApplyTextChoice(choice, 96, request);
     request.text = QStringLiteral("中山路火");
     request.workDir = dir.path();
     request.widthDot = model->WidthDot;
