@@ -8,7 +8,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QProgressBar>
+#include "app/TextlessProgressBar.h"
 
 #include <benchmark/benchmark.h>
 
@@ -112,7 +112,7 @@ void Download(benchmark::State &state, const Scenario &scenario)
 {
     const auto model = ProjectOf(scenario);
     // As the editor's: a bar along the window, without its percentage text.
-    QProgressBar progress;
+    TextlessProgressBar progress;
     progress.setTextVisible(false);
     progress.resize(1000, 16);
     progress.show();
@@ -125,7 +125,7 @@ void Download(benchmark::State &state, const Scenario &scenario)
 void Mandated(benchmark::State &state, const Scenario &scenario)
 {
     const auto model = ProjectOf(scenario);
-    QProgressBar progress;
+    TextlessProgressBar progress;
     for (auto _ : state) {
         state.SetIterationTime(DownloadOnce(*model, progress));
     }
