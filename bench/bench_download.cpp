@@ -151,7 +151,8 @@ int main(int argc, char **argv)
     }
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nmandated time / the download's own time (above 20x means below 5 %% overhead):\n");
+    std::printf("\nmandated time / the download's own time "
+                "(target: above 20x, the download's own work below 5 %%):\n");
     for (const Scenario &scenario : scenarios) {
         reporter.printRatio(scenario.name, "mandated/" + scenario.name + "/iterations:1/manual_time",
                             "download/" + scenario.name);

@@ -113,7 +113,7 @@ int main(int argc, char **argv)
         ->Unit(benchmark::kMillisecond);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nbuild / (compose + save), at most 3:\n");
+    std::printf("\nbuild / (compose + save) (target: at most 3x):\n");
     reporter.printRatio("500-row route table", "fast/500-row route table built and saved",
                         "reference/500 texts composed, one save");
     benchmark::Shutdown();
