@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -277,38 +278,60 @@ void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMas
                             cell.front().lanes);
     const std::size_t lineBytes = static_cast<std::size_t>(target.width()) * sizeof(QRgb);
     InkBand band(columnCount);
-    // Where each line of the cells of each row of the band was laid out, or -1.
-    std::vector<int> laidOutAt(static_cast<std::size_t>(DotRowBand * pitch));
-    int bandFirst = rows.first - DotRowBand;
+    // Per picture line of a band: the kind of line it is (its band row's first look-alike and the first
+    // line of the cell like its own), or -1 for a black line; the next line of the band of the same kind,
+    // or -1; whether it is written already.
+    const std::size_t bandLines = static_cast<std::size_t>(DotRowBand * pitch);
+    std::vector<int> kinds(bandLines);
+    std::vector<int> nextAlike(bandLines);
+    std::vector<int> lastOfKind(bandLines);
+    std::vector<char> written(bandLines);
 
-    // Picture line 0 lies in line `line` of the cells of dot row y.
-    int y = FloorDivide(-view.ViewTop, pitch);
-    int line = -view.ViewTop - y * pitch;
-    for (int py = 0; py < target.height(); ++py) {
-        QRgb *out = target.line(py);
-        const CellLine &cellLine = cell[static_cast<std::size_t>(line)];
-        if (y < rows.first || y >= rows.end || columnCount == 0 || cellLine.blank) {
-            painter.fillBlack(out);
-        } else {
-            if (y >= bandFirst + DotRowBand) {
-                bandFirst = y;
-                band.load(inks, {bandFirst, std::min(rows.end, bandFirst + DotRowBand)});
-                std::fill(laidOutAt.begin(), laidOutAt.end(), -1);
-            }
-            // A row that looks like an earlier one of the band takes its lines.
-            const int source = band.firstAlike(y - bandFirst);
-            int &earlier = laidOutAt[static_cast<std::size_t>(source * pitch + alike[static_cast<std::size_t>(line)])];
-            if (earlier >= 0) {
-                std::memcpy(out, target.line(earlier), lineBytes);
-            } else {
-                painter.paint(out, cellLine, band.row(y - bandFirst));
-            }
-            // The next copy reads the line written last, which is the likeliest to be in cache still.
-            earlier = py;
+    // Picture line 0 lies in line `firstLine` of the cells of dot row `firstRow`.
+    const int firstRow = FloorDivide(-view.ViewTop, pitch);
+    const int firstLine = -view.ViewTop - firstRow * pitch;
+    const int height = target.height();
+    int py = 0;
+    while (py < height) {
+        const int y = firstRow + (firstLine + py) / pitch;
+        if (y < rows.first || y >= rows.end || columnCount == 0) {
+            painter.fillBlack(target.line(py));
+            ++py;
+            continue;
         }
-        if (++line == pitch) {
-            line = 0;
-            ++y;
+        const int bandEnd = std::min(rows.end, y + DotRowBand);
+        band.load(inks, {y, bandEnd});
+        const int count = std::min(height, (bandEnd - firstRow) * pitch - firstLine) - py;
+        std::fill(lastOfKind.begin(), lastOfKind.end(), -1);
+        for (int i = count - 1; i >= 0; --i) {
+            const int line = (firstLine + py + i) % pitch;
+            const int row = firstRow + (firstLine + py + i) / pitch - y;
+            const std::size_t at = static_cast<std::size_t>(i);
+            kinds[at] = cell[static_cast<std::size_t>(line)].blank
+                            ? -1
+                            : band.firstAlike(row) * pitch + alike[static_cast<std::size_t>(line)];
+            if (kinds[at] >= 0) {
+                nextAlike[at] = std::exchange(lastOfKind[static_cast<std::size_t>(kinds[at])], i);
+            }
         }
+        std::fill(written.begin(), written.end(), 0);
+        for (int i = 0; i < count; ++i) {
+            const std::size_t at = static_cast<std::size_t>(i);
+            QRgb *out = target.line(py + i);
+            if (kinds[at] < 0) {
+                painter.fillBlack(out);
+            } else if (!written[at]) {
+                const int line = (firstLine + py + i) % pitch;
+                const int row = firstRow + (firstLine + py + i) / pitch - y;
+                painter.paint(out, cell[static_cast<std::size_t>(line)], band.row(row));
+                // The lines of the band that look the same are copied at once, from a line still in
+                // cache, rather than each from a line laid out further back.
+                for (int next = nextAlike[at]; next >= 0; next = nextAlike[static_cast<std::size_t>(next)]) {
+                    std::memcpy(target.line(py + next), out, lineBytes);
+                    written[static_cast<std::size_t>(next)] = 1;
+                }
+            }
+        }
+        py += count;
     }
 }

@@ -87,9 +87,15 @@ void ReadBandInks(const ProjectModel &model, const std::uint8_t *frame, bool pla
         // the inks cannot touch, so the loops vectorise.
         std::array<std::uint8_t, DotRowBand> lit{};
         std::array<ColorRef, DotRowBand> colours{};
-        std::memcpy(lit.data(), frame + DotIndex(x, band.first), static_cast<std::size_t>(count));
-        for (int r = 0; r < count; ++r) {
-            colours[static_cast<std::size_t>(r)] = model.dotColor(x, band.first + r);
+        const std::uint8_t *litFrom = frame + DotIndex(x, band.first);
+        const ColorRef *colourFrom = model.dotColorsDown(x, band.first);
+        // A whole band is copied with a size known here, which is a couple of moves rather than a call.
+        if (count == DotRowBand) {
+            std::memcpy(lit.data(), litFrom, sizeof lit);
+            std::memcpy(colours.data(), colourFrom, sizeof colours);
+        } else {
+            std::copy_n(litFrom, count, lit.begin());
+            std::copy_n(colourFrom, count, colours.begin());
         }
         for (std::size_t r = 0; r < static_cast<std::size_t>(count); ++r) {
             dot[r] = {lit[r] == 1 ? LitColour : QtColorOf(colours[r]), lit[r] == 1 ? LitColour : DarkFill};
