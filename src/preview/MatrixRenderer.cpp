@@ -91,8 +91,8 @@ void ColumnInks(const std::array<std::uint8_t, DotRowBand> &lit, const std::arra
         const Quad fill = (isLit & LitColour) | (~isLit & DarkFill);
         const Quad firstTwo = __builtin_shuffle(rim, fill, Quad{0, 4, 1, 5});
         const Quad lastTwo = __builtin_shuffle(rim, fill, Quad{2, 6, 3, 7});
-        std::memcpy(static_cast<void *>(out + q), &firstTwo, sizeof firstTwo);
-        std::memcpy(static_cast<void *>(out + q + 2), &lastTwo, sizeof lastTwo);
+        std::memcpy(out + q, &firstTwo, sizeof firstTwo);
+        std::memcpy(out + q + 2, &lastTwo, sizeof lastTwo);
     }
 }
 
