@@ -33,9 +33,12 @@ test-sanitize: deps
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS)
 
-# Runs the benchmarks; each prints its ratios against a naive reference measured in the same run.
+# Runs the benchmarks (the programs, not their build folders); each prints its ratios against a
+# reference measured in the same run, each beside its target.
 bench: build
-	for program in $(BUILD)/bench/bench_*; do "$$program"; done
+	for program in $(BUILD)/bench/bench_*; do \
+		if [ -f "$$program" ] && [ -x "$$program" ]; then "$$program" || exit 1; fi; \
+	done
 
 # Builds the Debian packages $(BUILD)/velmora_VERSION_ARCH.deb and $(BUILD)/velmora-signsim_VERSION_ARCH.deb;
 # install them with apt install ./FILE.deb. File dates come from the last commit (SourceDateEpoch.cmake).

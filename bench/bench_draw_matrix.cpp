@@ -97,7 +97,7 @@ int main(int argc, char **argv)
     }
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nreference / fast:\n");
+    std::printf("\nreference / fast (target: above 1x, the editor's code the faster):\n");
     for (const Scenario &scenario : scenarios) {
         reporter.printRatio(scenario.name, "reference/" + scenario.name, "fast/" + scenario.name);
     }

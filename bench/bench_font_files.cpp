@@ -89,7 +89,7 @@ int main(int argc, char **argv)
         ->Unit(benchmark::kMillisecond);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nreference / fast:\n");
+    std::printf("\nreference / fast (target: above 1x, the editor's code the faster):\n");
     reporter.printRatio("records of a 24-dot face", "reference/records of a 24-dot face",
                         "fast/records of a 24-dot face");
     benchmark::Shutdown();

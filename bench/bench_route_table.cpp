@@ -174,7 +174,7 @@ int main(int argc, char **argv)
         ->Unit(benchmark::kMillisecond);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nbuild / (compose + save), at most 2:\n");
+    std::printf("\nbuild / (compose + save) (target: at most 2x):\n");
     reporter.printRatio("500-row route table", "fast/500-row route table built and saved",
                         "reference/500 texts composed, one save");
     reporter.printRatio("500 rows in three zones", "fast/500-row table in three zones built and saved",

@@ -8,6 +8,7 @@
 #include "app/PromptSeam.h"
 #include "app/TAboutBox.h"
 #include "app/TextEditPage.h"
+#include "app/TextlessProgressBar.h"
 #include "text/FontFileTable.h"
 #include "text/FontFileDamage.h"
 #include "preview/MatrixRenderer.h"
@@ -69,12 +70,15 @@ TFmVelmora::TFmVelmora(PromptSeam &prompts, QWidget *parent) : QMainWindow(paren
     layout->setSpacing(0);
     layout->addWidget(buildPreview(), 1);
     layout->addWidget(buildBottomPanel());
-    ProgressBar1 = new QProgressBar(centre);
+    ProgressBar1 = new TextlessProgressBar(centre);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setAccessibleName(tr("Progress"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
+    // Filled with the window's own background, the bar repaints alone when it moves, not with the window
+    // behind it.
+    ProgressBar1->setAutoFillBackground(true);
     layout->addWidget(ProgressBar1);
     setCentralWidget(centre);
     buildStatusBar();

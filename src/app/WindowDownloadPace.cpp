@@ -11,6 +11,9 @@
 namespace {
 
 constexpr qint64 EventIntervalMs = 5;
+// How often the progress bar is moved while dots are walked: 25 times a second, a smooth advance to the
+// eye.
+constexpr qint64 ProgressFrameMs = 40;
 
 bool IsOperatorInput(QEvent::Type type)
 {
@@ -60,6 +63,7 @@ WindowDownloadPace::~WindowDownloadPace() = default;
 
 void WindowDownloadPace::pause(int ms)
 {
+    showProgress();
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
@@ -78,11 +82,23 @@ void WindowDownloadPace::dotWalked(qint64 total)
     if (!progress_) {
         return;
     }
-    progress_->setValue(static_cast<int>(total));
+    dotsWalked_ = static_cast<int>(total);
     const qint64 now = clock_.elapsed();
+    if (now - progressShownAt_ >= ProgressFrameMs) {
+        showProgress();
+    }
     if (now - eventsProcessedAt_ >= EventIntervalMs) {
         eventsProcessedAt_ = now;
+        showProgress();
         QApplication::processEvents();
+    }
+}
+
+void WindowDownloadPace::showProgress()
+{
+    if (progress_ && progress_->value() != dotsWalked_) {
+        progress_->setValue(dotsWalked_);
+        progressShownAt_ = clock_.elapsed();
     }
 }
 
@@ -95,10 +111,12 @@ void WindowDownloadPace::packetSentAgain(const QString &status)
 
 void WindowDownloadPace::warning(const QString &text, const QString &reason)
 {
+    showProgress();
     prompts_.showWarning(reason.isEmpty() ? text : text + QLatin1Char('\n') + reason);
 }
 
 void WindowDownloadPace::message(const QString &text)
 {
+    showProgress();
     prompts_.showMessage(text);
 }

@@ -111,6 +111,8 @@ public:
     // Colours.
     std::array<int, MaxLedColors> LedColor = {};
     ColorRef dotColor(int x, int y) const { return dotColors_[DotIndex(x, y)]; }
+    // The colours of column x from row y down, one after the other as the dot planes lie.
+    const ColorRef *dotColorsDown(int x, int y) const { return &dotColors_[DotIndex(x, y)]; }
     void setDotColor(int x, int y, ColorRef value) { dotColors_[DotIndex(x, y)] = value; }
 
     ViewState View;

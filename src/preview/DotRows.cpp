@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -19,6 +20,30 @@ constexpr int LanePixels = 4;
 Lanes Broadcast(QRgb colour)
 {
     return Lanes{colour, colour, colour, colour};
+}
+
+// Writes `count` pixels of one colour. Whole stretches of black (margins, the gaps between dot rows) are
+// most of a picture's pixels, so they are written with the widest stores the processor has, as a plain
+// fill of the picture is; a copy from a black line would read as many bytes as it writes.
+#if defined(__x86_64__)
+#define VELMORA_WIDE_STORES __attribute__((target_clones("avx2", "default")))
+#else
+#define VELMORA_WIDE_STORES
+#endif
+
+VELMORA_WIDE_STORES void FillPixels(QRgb *out, int count, QRgb colour)
+{
+    using Wide = std::uint32_t __attribute__((vector_size(32)));
+    constexpr int WidePixels = 8;
+    const Wide pixels = {colour, colour, colour, colour, colour, colour, colour, colour};
+    int at = 0;
+    for (; at + 2 * WidePixels <= count; at += 2 * WidePixels) {
+        std::memcpy(out + at, &pixels, sizeof pixels);
+        std::memcpy(out + at + WidePixels, &pixels, sizeof pixels);
+    }
+    for (; at < count; ++at) {
+        out[at] = colour;
+    }
 }
 
 // One line of a pitch-wide cell as lane masks: the pixels that take the rim, those that take the fill,
@@ -134,7 +159,7 @@ class CellLinePainter {
 public:
     CellLinePainter(int width, int pitch, int cellsLeft, int cellCount, std::size_t lanes)
         : width_(width), pitch_(pitch), cellsLeft_(cellsLeft), cellCount_(cellCount),
-          blackLine_(static_cast<std::size_t>(width), Black), scratch_(lanes * LanePixels)
+          scratch_(lanes * LanePixels)
     {
         const int laneWidth = static_cast<int>(lanes) * LanePixels;
         firstInside_ = std::clamp(cellsLeft < 0 ? (-cellsLeft + pitch - 1) / pitch : 0, 0, cellCount);
@@ -142,13 +167,13 @@ public:
         endInside_ = std::clamp(room < 0 ? 0 : room / pitch + 1, firstInside_, cellCount);
     }
 
-    void fillBlack(QRgb *out) const { std::memcpy(out, blackLine_.data(), bytes(width_)); }
+    void fillBlack(QRgb *out) const { FillPixels(out, width_, Black); }
 
     void paint(QRgb *out, const CellLine &line, InkRow inks)
     {
         const int from = std::clamp(cellsLeft_, 0, width_);
         const int to = std::clamp(cellsLeft_ + cellCount_ * pitch_, 0, width_);
-        std::memcpy(out, blackLine_.data(), bytes(from));
+        FillPixels(out, from, Black);
         for (int cell = 0; cell < firstInside_; ++cell) {
             paintAtEdge(out, line, inks, cell);
         }
@@ -159,7 +184,7 @@ public:
         for (int cell = endInside_; cell < cellCount_; ++cell) {
             paintAtEdge(out, line, inks, cell);
         }
-        std::memcpy(out + to, blackLine_.data(), bytes(width_ - to));
+        FillPixels(out + to, width_ - to, Black);
     }
 
 private:
@@ -182,7 +207,6 @@ private:
     int cellCount_;
     int firstInside_ = 0;
     int endInside_ = 0;
-    std::vector<QRgb> blackLine_;
     std::vector<QRgb> scratch_;
 };
 
@@ -200,13 +224,26 @@ public:
     {
         inks(rows, inks_);
         const int count = rows.end - rows.first;
-        // A cheap key per row tells most different rows apart; equal keys are compared dot by dot.
-        std::array<std::uint32_t, DotRowBand> keys{};
+        // A cheap key per row tells most different rows apart; equal keys are compared dot by dot. A
+        // column's inks (rim and fill of each of the band's rows in turn) are hashed a whole column at a
+        // time, rows past the band's end included, which keeps the loop free of the band's length.
+        static_assert(sizeof(DotInks) == 2 * sizeof(QRgb) && DotRowBand == 16);
+        using ColumnHalf = std::uint32_t __attribute__((vector_size(64)));
+        ColumnHalf upper{};
+        ColumnHalf lower{};
         const DotInks *dot = inks_.data();
         for (int x = 0; x < columns_; ++x, dot += DotRowBand) {
-            for (std::size_t r = 0; r < static_cast<std::size_t>(count); ++r) {
-                keys[r] = ((keys[r] << 5) | (keys[r] >> 27)) ^ dot[r].rim ^ (dot[r].fill << 7);
-            }
+            ColumnHalf first;
+            ColumnHalf second;
+            std::memcpy(&first, dot, sizeof first);
+            std::memcpy(&second, dot + DotRowBand / 2, sizeof second);
+            upper = ((upper << 5) | (upper >> 27)) ^ first;
+            lower = ((lower << 5) | (lower >> 27)) ^ second;
+        }
+        std::array<std::uint32_t, DotRowBand> keys{};
+        for (std::size_t r = 0; r < DotRowBand / 2; ++r) {
+            keys[r] = upper[2 * r] ^ (upper[2 * r + 1] * 0x9E3779B1u);
+            keys[r + DotRowBand / 2] = lower[2 * r] ^ (lower[2 * r + 1] * 0x9E3779B1u);
         }
         for (int r = 0; r < count; ++r) {
             firstAlike_[static_cast<std::size_t>(r)] = r;
@@ -254,37 +291,60 @@ void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMas
                             cell.front().lanes);
     const std::size_t lineBytes = static_cast<std::size_t>(target.width()) * sizeof(QRgb);
     InkBand band(columnCount);
-    // Where each line of the cells of each row of the band was laid out, or -1.
-    std::vector<int> laidOutAt(static_cast<std::size_t>(DotRowBand * pitch));
-    int bandFirst = rows.first - DotRowBand;
+    // Per picture line of a band: the kind of line it is (its band row's first look-alike and the first
+    // line of the cell like its own), or -1 for a black line; the next line of the band of the same kind,
+    // or -1; whether it is written already.
+    const std::size_t bandLines = static_cast<std::size_t>(DotRowBand * pitch);
+    std::vector<int> kinds(bandLines);
+    std::vector<int> nextAlike(bandLines);
+    std::vector<int> lastOfKind(bandLines);
+    std::vector<char> written(bandLines);
 
-    // Picture line 0 lies in line `line` of the cells of dot row y.
-    int y = FloorDivide(-view.ViewTop, pitch);
-    int line = -view.ViewTop - y * pitch;
-    for (int py = 0; py < target.height(); ++py) {
-        QRgb *out = target.line(py);
-        const CellLine &cellLine = cell[static_cast<std::size_t>(line)];
-        if (y < rows.first || y >= rows.end || columnCount == 0 || cellLine.blank) {
-            painter.fillBlack(out);
-        } else {
-            if (y >= bandFirst + DotRowBand) {
-                bandFirst = y;
-                band.load(inks, {bandFirst, std::min(rows.end, bandFirst + DotRowBand)});
-                std::fill(laidOutAt.begin(), laidOutAt.end(), -1);
-            }
-            // A row that looks like an earlier one of the band takes its lines.
-            const int source = band.firstAlike(y - bandFirst);
-            int &earlier = laidOutAt[static_cast<std::size_t>(source * pitch + alike[static_cast<std::size_t>(line)])];
-            if (earlier >= 0) {
-                std::memcpy(out, target.line(earlier), lineBytes);
-            } else {
-                painter.paint(out, cellLine, band.row(y - bandFirst));
-                earlier = py;
+    // Picture line 0 lies in line `firstLine` of the cells of dot row `firstRow`.
+    const int firstRow = FloorDivide(-view.ViewTop, pitch);
+    const int firstLine = -view.ViewTop - firstRow * pitch;
+    const int height = target.height();
+    int py = 0;
+    while (py < height) {
+        const int y = firstRow + (firstLine + py) / pitch;
+        if (y < rows.first || y >= rows.end || columnCount == 0) {
+            painter.fillBlack(target.line(py));
+            ++py;
+            continue;
+        }
+        const int bandEnd = std::min(rows.end, y + DotRowBand);
+        band.load(inks, {y, bandEnd});
+        const int count = std::min(height, (bandEnd - firstRow) * pitch - firstLine) - py;
+        std::fill(lastOfKind.begin(), lastOfKind.end(), -1);
+        for (int i = count - 1; i >= 0; --i) {
+            const int line = (firstLine + py + i) % pitch;
+            const int row = firstRow + (firstLine + py + i) / pitch - y;
+            const std::size_t at = static_cast<std::size_t>(i);
+            kinds[at] = cell[static_cast<std::size_t>(line)].blank
+                            ? -1
+                            : band.firstAlike(row) * pitch + alike[static_cast<std::size_t>(line)];
+            if (kinds[at] >= 0) {
+                nextAlike[at] = std::exchange(lastOfKind[static_cast<std::size_t>(kinds[at])], i);
             }
         }
-        if (++line == pitch) {
-            line = 0;
-            ++y;
+        std::fill(written.begin(), written.end(), 0);
+        for (int i = 0; i < count; ++i) {
+            const std::size_t at = static_cast<std::size_t>(i);
+            QRgb *out = target.line(py + i);
+            if (kinds[at] < 0) {
+                painter.fillBlack(out);
+            } else if (!written[at]) {
+                const int line = (firstLine + py + i) % pitch;
+                const int row = firstRow + (firstLine + py + i) / pitch - y;
+                painter.paint(out, cell[static_cast<std::size_t>(line)], band.row(row));
+                // The lines of the band that look the same are copied at once, from a line still in
+                // cache, rather than each from a line laid out further back.
+                for (int next = nextAlike[at]; next >= 0; next = nextAlike[static_cast<std::size_t>(next)]) {
+                    std::memcpy(target.line(py + next), out, lineBytes);
+                    written[static_cast<std::size_t>(next)] = 1;
+                }
+            }
         }
+        py += count;
     }
 }

@@ -16,10 +16,11 @@ inline constexpr int LaidOutPitchLimit = 16;
 // Dot rows whose inks are asked for at once: a band of the column-by-column dot buffers stays in cache.
 inline constexpr int DotRowBand = 16;
 
-// The two colours of one dot: its rim and its inside. The pixels around it are black.
+// The two colours of one dot: its rim and its inside. The pixels around it are black. A plain pair, so
+// that a band's buffer of them is cleared as a block of memory.
 struct DotInks {
-    QRgb rim = 0;
-    QRgb fill = 0;
+    QRgb rim;
+    QRgb fill;
 };
 
 // Fills the inks of the dots of rows `rows` (at most DotRowBand of them) and the columns PaintDotRows was

@@ -70,6 +70,35 @@ DotInks SignDotInks(const ProjectModel &model, const std::uint8_t *frame, int x,
                : FrameDotInks(model, frame, x, y);
 }
 
+// The inks of DotRowBand dots of one column from their lit bytes and module colours: lit white, dark black
+// with the module's colour as rim. Four dots at a time, without a branch, as QtColorOf turns a colour
+// into the picture's (red from the low byte, blue from the third).
+void ColumnInks(const std::array<std::uint8_t, DotRowBand> &lit, const std::array<ColorRef, DotRowBand> &colours,
+                DotInks *out)
+{
+    using Quad = std::uint32_t __attribute__((vector_size(16)));
+    using QuadBytes = std::uint8_t __attribute__((vector_size(4)));
+    static_assert(sizeof(DotInks) == 2 * sizeof(QRgb) && DotRowBand % 4 == 0);
+    static_assert(QtColorOf(0x123456) == 0xFF563412u);
+    for (std::size_t q = 0; q < DotRowBand; q += 4) {
+        Quad colour;
+        QuadBytes litBytes;
+        std::memcpy(&colour, &colours[q], sizeof colour);
+        std::memcpy(&litBytes, &lit[q], sizeof litBytes);
+        const Quad isLit = (Quad)(__builtin_convertvector(litBytes, Quad) == 1u);
+        const Quad picture = 0xFF000000u | ((colour & 0xFFu) << 16) | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
+        const Quad rim = (isLit & LitColour) | (~isLit & picture);
+        const Quad fill = (isLit & LitColour) | (~isLit & DarkFill);
+        const Quad firstTwo = __builtin_shuffle(rim, fill, Quad{0, 4, 1, 5});
+        const Quad lastTwo = __builtin_shuffle(rim, fill, Quad{2, 6, 3, 7});
+        std::memcpy(out + q, &firstTwo, sizeof firstTwo);
+        std::memcpy(out + q + 2, &lastTwo, sizeof lastTwo);
+    }
+}
+
+// How far ahead of the column being read the next columns' dots are asked for.
+constexpr std::size_t ColumnsAhead = 6;
+
 // The inks of the dots in `band` of `columns`, column by column as PaintDotRows asks for them.
 void ReadBandInks(const ProjectModel &model, const std::uint8_t *frame, bool placing, IndexRange columns,
                   IndexRange band, std::span<DotInks> inks)
@@ -83,17 +112,24 @@ void ReadBandInks(const ProjectModel &model, const std::uint8_t *frame, bool pla
             }
             continue;
         }
-        // Without a picture being placed the dots are read into local arrays first, which the stores into
-        // the inks cannot touch, so the loops vectorise.
+        // A band's dots are read into local arrays (a short band's last rows left dark), a whole band with
+        // a size known here, which is a couple of moves rather than a call.
         std::array<std::uint8_t, DotRowBand> lit{};
         std::array<ColorRef, DotRowBand> colours{};
-        std::memcpy(lit.data(), frame + DotIndex(x, band.first), static_cast<std::size_t>(count));
-        for (int r = 0; r < count; ++r) {
-            colours[static_cast<std::size_t>(r)] = model.dotColor(x, band.first + r);
+        const std::uint8_t *litFrom = frame + DotIndex(x, band.first);
+        const ColorRef *colourFrom = model.dotColorsDown(x, band.first);
+        // Each column's band lies in cache lines of its own; asking for those of a column a few ahead
+        // while this one is worked on keeps the reads from waiting on memory one column at a time.
+        __builtin_prefetch(litFrom + ColumnsAhead * DotIndex(1, 0));
+        __builtin_prefetch(colourFrom + ColumnsAhead * DotIndex(1, 0));
+        if (count == DotRowBand) {
+            std::memcpy(lit.data(), litFrom, sizeof lit);
+            std::memcpy(colours.data(), colourFrom, sizeof colours);
+        } else {
+            std::copy_n(litFrom, count, lit.begin());
+            std::copy_n(colourFrom, count, colours.begin());
         }
-        for (std::size_t r = 0; r < static_cast<std::size_t>(count); ++r) {
-            dot[r] = {lit[r] == 1 ? LitColour : QtColorOf(colours[r]), lit[r] == 1 ? LitColour : DarkFill};
-        }
+        ColumnInks(lit, colours, dot);
     }
 }
 
