@@ -1,6 +1,7 @@
 #include "preview/DotRows.h"
 
 #include "model/LedColors.h"
+#include "preview/VectorClones.h"
 
 #include <algorithm>
 #include <array>
@@ -25,13 +26,7 @@ Lanes Broadcast(QRgb colour)
 // Writes `count` pixels of one colour. Whole stretches of black (margins, the gaps between dot rows) are
 // most of a picture's pixels, so they are written with the widest stores the processor has, as a plain
 // fill of the picture is; a copy from a black line would read as many bytes as it writes.
-#if defined(__x86_64__)
-#define VELMORA_WIDE_STORES __attribute__((target_clones("avx2", "default")))
-#else
-#define VELMORA_WIDE_STORES
-#endif
-
-VELMORA_WIDE_STORES void FillPixels(QRgb *out, int count, QRgb colour)
+VELMORA_VECTOR_CLONES void FillPixels(QRgb *out, int count, QRgb colour)
 {
     using Wide = std::uint32_t __attribute__((vector_size(32)));
     constexpr int WidePixels = 8;
@@ -103,13 +98,12 @@ int FloorDivide(int a, int b)
     return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
-// The inks of one dot row inside a band kept column by column: dot i at first[i * stride].
+// The inks of the dots of one dot row, left to right.
 struct InkRow {
     const DotInks *first = nullptr;
     int count = 0;
-    int stride = 1;
 
-    InkRow part(int from, int cells) const { return {first + from * stride, cells, stride}; }
+    InkRow part(int from, int cells) const { return {first + from, cells}; }
 };
 
 // Lays the cells of one line out into `cells`, which has room for every cell plus one lane. A cell's
@@ -127,7 +121,7 @@ void LayOutCells(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
         blacks[lane] = line.black[lane];
     }
     const DotInks *dot = inks.first;
-    for (int i = 0; i < inks.count; ++i, dot += inks.stride) {
+    for (int i = 0; i < inks.count; ++i, ++dot) {
         const Lanes rim = Broadcast(dot->rim);
         const Lanes fill = Broadcast(dot->fill);
         for (std::size_t lane = 0; lane < Count; ++lane) {
@@ -210,76 +204,105 @@ private:
     std::vector<QRgb> scratch_;
 };
 
-// The inks of a band of dot rows, column by column, and for each of its rows the first row of the band
-// with the very same inks: frames repeat rows (all dark between lines of text, a pattern), and such a
-// row's picture lines are copies.
-class InkBand {
+// A whole column of a band's looks, one lane per row.
+using ColumnLooks = std::uint32_t __attribute__((vector_size(4 * DotRowBand)));
+static_assert(sizeof(ColumnLooks) == DotRowBand * sizeof(DotLook));
+using RowIndices = std::array<int, DotRowBand>;
+
+// For each of the `count` rows of a band, the first row of the band whose dots all look the same, from
+// the looks of `columns` columns laid out column by column. A key per row, hashed a whole column at a
+// time, proposes for each row the first row with its key; one more pass over the columns, comparing each
+// column with itself reordered by those proposals, keeps only the proposals that hold for every dot. A
+// row whose proposal fails stands on its own, so a clash of keys costs a layout, never a wrong picture.
+// Rows past `count` in each column are hashed and compared too, which keeps the loops free of the band's
+// length, and their results are not used.
+VELMORA_VECTOR_CLONES void FindAlikeRows(const DotLook *looks, int columns, int count, RowIndices &firstAlike)
+{
+    ColumnLooks keys{};
+    for (int x = 0; x < columns; ++x) {
+        ColumnLooks column;
+        std::memcpy(&column, looks + x * DotRowBand, sizeof column);
+        keys = ((keys << 7) | (keys >> 25)) ^ (column * 0x9E3779B1u);
+    }
+    ColumnLooks proposal{};
+    for (int r = 0; r < count; ++r) {
+        int first = 0;
+        while (keys[first] != keys[r]) {
+            ++first;
+        }
+        proposal[r] = static_cast<std::uint32_t>(first);
+    }
+    ColumnLooks differs{};
+    for (int x = 0; x < columns; ++x) {
+        ColumnLooks column;
+        std::memcpy(&column, looks + x * DotRowBand, sizeof column);
+        differs |= column ^ __builtin_shuffle(column, proposal);
+    }
+    for (int r = 0; r < count; ++r) {
+        firstAlike[static_cast<std::size_t>(r)] = differs[r] == 0 ? static_cast<int>(proposal[r]) : r;
+    }
+}
+
+// The looks of a band of dot rows, column by column, for each of its rows the first row of the band that
+// looks the same (frames repeat rows: all dark between lines of text, a pattern), whose picture lines
+// are then copies, and the inks of the rows not seen before, row by row as they are laid out.
+class LookBand {
 public:
-    explicit InkBand(int columns)
-        : columns_(columns), inks_(static_cast<std::size_t>(columns * DotRowBand))
+    explicit LookBand(int columns)
+        : columns_(columns), looks_(static_cast<std::size_t>(columns * DotRowBand)),
+          inks_(static_cast<std::size_t>(columns * DotRowBand))
     {
     }
 
-    void load(const BandInks &inks, IndexRange rows)
+    void load(const BandLooks &looks, const LookInks &inkOf, IndexRange rows)
     {
-        inks(rows, inks_);
+        looks(rows, looks_);
         const int count = rows.end - rows.first;
-        // A cheap key per row tells most different rows apart; equal keys are compared dot by dot. A
-        // column's inks (rim and fill of each of the band's rows in turn) are hashed a whole column at a
-        // time, rows past the band's end included, which keeps the loop free of the band's length.
-        static_assert(sizeof(DotInks) == 2 * sizeof(QRgb) && DotRowBand == 16);
-        using ColumnHalf = std::uint32_t __attribute__((vector_size(64)));
-        ColumnHalf upper{};
-        ColumnHalf lower{};
-        const DotInks *dot = inks_.data();
-        for (int x = 0; x < columns_; ++x, dot += DotRowBand) {
-            ColumnHalf first;
-            ColumnHalf second;
-            std::memcpy(&first, dot, sizeof first);
-            std::memcpy(&second, dot + DotRowBand / 2, sizeof second);
-            upper = ((upper << 5) | (upper >> 27)) ^ first;
-            lower = ((lower << 5) | (lower >> 27)) ^ second;
-        }
-        std::array<std::uint32_t, DotRowBand> keys{};
-        for (std::size_t r = 0; r < DotRowBand / 2; ++r) {
-            keys[r] = upper[2 * r] ^ (upper[2 * r + 1] * 0x9E3779B1u);
-            keys[r + DotRowBand / 2] = lower[2 * r] ^ (lower[2 * r + 1] * 0x9E3779B1u);
-        }
+        FindAlikeRows(looks_.data(), columns_, count, firstAlike_);
         for (int r = 0; r < count; ++r) {
-            firstAlike_[static_cast<std::size_t>(r)] = r;
-            for (int earlier = 0; earlier < r; ++earlier) {
-                if (keys[static_cast<std::size_t>(earlier)] == keys[static_cast<std::size_t>(r)] && sameInks(earlier, r)) {
-                    firstAlike_[static_cast<std::size_t>(r)] = earlier;
-                    break;
-                }
+            if (firstAlike(r) == r) {
+                fillInks(inkOf, r);
             }
         }
     }
 
     int firstAlike(int r) const { return firstAlike_[static_cast<std::size_t>(r)]; }
-    InkRow row(int r) const { return {inks_.data() + r, columns_, DotRowBand}; }
+    InkRow row(int r) const { return {inks_.data() + r * columns_, columns_}; }
 
 private:
-    bool sameInks(int a, int b) const
+    // The dots of a frame share a few looks (lit, and dark in their modules' colours), so the inks of
+    // each look met are kept, in a slot of their own, rather than asked for again.
+    struct KnownLook {
+        DotLook look = 0;
+        DotInks inks{};
+        bool known = false;
+    };
+    static constexpr int KnownLookBits = 5;
+
+    void fillInks(const LookInks &inkOf, int r)
     {
-        const DotInks *dot = inks_.data();
-        for (int x = 0; x < columns_; ++x, dot += DotRowBand) {
-            if (dot[a].rim != dot[b].rim || dot[a].fill != dot[b].fill) {
-                return false;
+        DotInks *out = inks_.data() + r * columns_;
+        for (int x = 0; x < columns_; ++x) {
+            const DotLook look = looks_[static_cast<std::size_t>(x * DotRowBand + r)];
+            KnownLook &slot = known_[(look * 0x9E3779B1u) >> (32 - KnownLookBits)];
+            if (!slot.known || slot.look != look) {
+                slot = {look, inkOf(look), true};
             }
+            out[x] = slot.inks;
         }
-        return true;
     }
 
     int columns_;
+    std::vector<DotLook> looks_;
     std::vector<DotInks> inks_;
-    std::array<int, DotRowBand> firstAlike_{};
+    RowIndices firstAlike_{};
+    std::array<KnownLook, std::size_t{1} << KnownLookBits> known_{};
 };
 
 } // namespace
 
 void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMask &mask, IndexRange columns,
-                  IndexRange rows, const BandInks &inks)
+                  IndexRange rows, const BandLooks &looks, const LookInks &inks)
 {
     const int pitch = Pitch(view);
     // A dot's box starts as far into its cell across as down.
@@ -290,7 +313,7 @@ void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMas
     CellLinePainter painter(target.width(), pitch, view.ViewLeft + columns.first * pitch, columnCount,
                             cell.front().lanes);
     const std::size_t lineBytes = static_cast<std::size_t>(target.width()) * sizeof(QRgb);
-    InkBand band(columnCount);
+    LookBand band(columnCount);
     // Per picture line of a band: the kind of line it is (its band row's first look-alike and the first
     // line of the cell like its own), or -1 for a black line; the next line of the band of the same kind,
     // or -1; whether it is written already.
@@ -313,7 +336,7 @@ void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMas
             continue;
         }
         const int bandEnd = std::min(rows.end, y + DotRowBand);
-        band.load(inks, {y, bandEnd});
+        band.load(looks, inks, {y, bandEnd});
         const int count = std::min(height, (bandEnd - firstRow) * pitch - firstLine) - py;
         std::fill(lastOfKind.begin(), lastOfKind.end(), -1);
         for (int i = count - 1; i >= 0; --i) {
@@ -336,7 +359,7 @@ void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMas
             } else if (!written[at]) {
                 const int line = (firstLine + py + i) % pitch;
                 const int row = firstRow + (firstLine + py + i) / pitch - y;
-                painter.paint(out, cell[static_cast<std::size_t>(line)], band.row(row));
+                painter.paint(out, cell[static_cast<std::size_t>(line)], band.row(band.firstAlike(row)));
                 // The lines of the band that look the same are copied at once, from a line still in
                 // cache, rather than each from a line laid out further back.
                 for (int next = nextAlike[at]; next >= 0; next = nextAlike[static_cast<std::size_t>(next)]) {
