@@ -98,12 +98,13 @@ int FloorDivide(int a, int b)
     return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
-// The inks of the dots of one dot row, left to right.
+// The inks of one dot row inside a band kept column by column: dot i at first[i * stride].
 struct InkRow {
     const DotInks *first = nullptr;
     int count = 0;
+    int stride = 1;
 
-    InkRow part(int from, int cells) const { return {first + from, cells}; }
+    InkRow part(int from, int cells) const { return {first + from * stride, cells, stride}; }
 };
 
 // Lays the cells of one line out into `cells`, which has room for every cell plus one lane. A cell's
@@ -121,7 +122,7 @@ void LayOutCells(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
         blacks[lane] = line.black[lane];
     }
     const DotInks *dot = inks.first;
-    for (int i = 0; i < inks.count; ++i, ++dot) {
+    for (int i = 0; i < inks.count; ++i, dot += inks.stride) {
         const Lanes rim = Broadcast(dot->rim);
         const Lanes fill = Broadcast(dot->fill);
         for (std::size_t lane = 0; lane < Count; ++lane) {
@@ -243,66 +244,37 @@ VELMORA_VECTOR_CLONES void FindAlikeRows(const DotLook *looks, int columns, int 
     }
 }
 
-// The looks of a band of dot rows, column by column, for each of its rows the first row of the band that
-// looks the same (frames repeat rows: all dark between lines of text, a pattern), whose picture lines
-// are then copies, and the inks of the rows not seen before, row by row as they are laid out.
-class LookBand {
+// The looks and inks of a band of dot rows, column by column, and for each of its rows the first row of
+// the band that looks the same (frames repeat rows: all dark between lines of text, a pattern), whose
+// picture lines are then copies.
+class DotBand {
 public:
-    explicit LookBand(int columns)
+    explicit DotBand(int columns)
         : columns_(columns), looks_(static_cast<std::size_t>(columns * DotRowBand)),
           inks_(static_cast<std::size_t>(columns * DotRowBand))
     {
     }
 
-    void load(const BandLooks &looks, const LookInks &inkOf, IndexRange rows)
+    void load(const BandDots &dots, IndexRange rows)
     {
-        looks(rows, looks_);
-        const int count = rows.end - rows.first;
-        FindAlikeRows(looks_.data(), columns_, count, firstAlike_);
-        for (int r = 0; r < count; ++r) {
-            if (firstAlike(r) == r) {
-                fillInks(inkOf, r);
-            }
-        }
+        dots(rows, looks_, inks_);
+        FindAlikeRows(looks_.data(), columns_, rows.end - rows.first, firstAlike_);
     }
 
     int firstAlike(int r) const { return firstAlike_[static_cast<std::size_t>(r)]; }
-    InkRow row(int r) const { return {inks_.data() + r * columns_, columns_}; }
+    InkRow row(int r) const { return {inks_.data() + r, columns_, DotRowBand}; }
 
 private:
-    // The dots of a frame share a few looks (lit, and dark in their modules' colours), so the inks of
-    // each look met are kept, in a slot of their own, rather than asked for again.
-    struct KnownLook {
-        DotLook look = 0;
-        DotInks inks{};
-        bool known = false;
-    };
-    static constexpr int KnownLookBits = 5;
-
-    void fillInks(const LookInks &inkOf, int r)
-    {
-        DotInks *out = inks_.data() + r * columns_;
-        for (int x = 0; x < columns_; ++x) {
-            const DotLook look = looks_[static_cast<std::size_t>(x * DotRowBand + r)];
-            KnownLook &slot = known_[(look * 0x9E3779B1u) >> (32 - KnownLookBits)];
-            if (!slot.known || slot.look != look) {
-                slot = {look, inkOf(look), true};
-            }
-            out[x] = slot.inks;
-        }
-    }
-
     int columns_;
     std::vector<DotLook> looks_;
     std::vector<DotInks> inks_;
     RowIndices firstAlike_{};
-    std::array<KnownLook, std::size_t{1} << KnownLookBits> known_{};
 };
 
 } // namespace
 
 void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMask &mask, IndexRange columns,
-                  IndexRange rows, const BandLooks &looks, const LookInks &inks)
+                  IndexRange rows, const BandDots &dots)
 {
     const int pitch = Pitch(view);
     // A dot's box starts as far into its cell across as down.
@@ -313,7 +285,7 @@ void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMas
     CellLinePainter painter(target.width(), pitch, view.ViewLeft + columns.first * pitch, columnCount,
                             cell.front().lanes);
     const std::size_t lineBytes = static_cast<std::size_t>(target.width()) * sizeof(QRgb);
-    LookBand band(columnCount);
+    DotBand band(columnCount);
     // Per picture line of a band: the kind of line it is (its band row's first look-alike and the first
     // line of the cell like its own), or -1 for a black line; the next line of the band of the same kind,
     // or -1; whether it is written already.
@@ -336,7 +308,7 @@ void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMas
             continue;
         }
         const int bandEnd = std::min(rows.end, y + DotRowBand);
-        band.load(looks, inks, {y, bandEnd});
+        band.load(dots, {y, bandEnd});
         const int count = std::min(height, (bandEnd - firstRow) * pitch - firstLine) - py;
         std::fill(lastOfKind.begin(), lastOfKind.end(), -1);
         for (int i = count - 1; i >= 0; --i) {

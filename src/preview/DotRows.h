@@ -26,16 +26,13 @@ struct DotInks {
 
 // What a dot looks like, as a number of the caller's choosing: dots that look the same are drawn in the
 // same inks. Plain numbers are compared and hashed a whole column of a band at a time, far cheaper than
-// the inks themselves, which are worked out only for the rows of a band not seen before.
+// the inks themselves.
 using DotLook = std::uint32_t;
 
-// Fills the looks of the dots of rows `rows` (at most DotRowBand of them) and the columns PaintDotRows was
-// given, column by column as the dot buffers lie: looks[(x - first column) * DotRowBand + y - rows.first].
-// Entries past the band's last row are left as they are and never read as dots.
-using BandLooks = std::function<void(IndexRange rows, std::span<DotLook> looks)>;
-
-// The inks of the dots that look `look`.
-using LookInks = std::function<DotInks(DotLook look)>;
+// Fills the looks and the inks of the dots of rows `rows` (at most DotRowBand of them) and the columns
+// PaintDotRows was given, column by column as the dot buffers lie: looks[(x - first column) * DotRowBand
+// + y - rows.first], and inks likewise. Entries past the band's last row are never read as dots.
+using BandDots = std::function<void(IndexRange rows, std::span<DotLook> looks, std::span<DotInks> inks)>;
 
 // Writes every pixel of the picture once, line by line: a line that crosses the dots of a row in `rows`
 // is laid out left to right, one pitch-wide cell per column in `columns` (black, then the dot's mask in
@@ -44,8 +41,8 @@ using LookInks = std::function<DotInks(DotLook look)>;
 // earlier row of its band whose dots all look the same, is copied from it. Each cell is written a few
 // pixels at a time from masks of its line, so the picture is written at close to the speed of filling
 // it, where stamping dot by dot over a filled picture visits every pixel twice and pays for each run of a
-// few pixels on its own. The looks are asked for a band of rows at a time, so a caller can read its
-// column-by-column dot buffers in their own order; the inks only for the few distinct looks.
+// few pixels on its own. The dots are asked for a band of rows at a time, so a caller can read its
+// column-by-column dot buffers in their own order.
 // Requires Pitch(view) <= LaidOutPitchLimit.
 void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMask &mask, IndexRange columns,
-                  IndexRange rows, const BandLooks &looks, const LookInks &inks);
+                  IndexRange rows, const BandDots &dots);

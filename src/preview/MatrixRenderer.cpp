@@ -85,45 +85,59 @@ private:
 // How far ahead of the column being read the next columns' dots are asked for.
 constexpr std::size_t ColumnsAhead = 6;
 
-// The looks of DotRowBand dots in each of `columns` columns, from their lit bytes and module colours that
-// start at `lit` and `colours` and lie `stride` dots apart from one column to the next: a column at a
-// time, without a branch.
-VELMORA_VECTOR_CLONES void ColumnLooks(const std::uint8_t *lit, const ColorRef *colours, std::size_t stride,
-                                       int columns, DotLook *out)
+// The looks and inks of DotRowBand dots in each of `columns` columns, from their lit bytes and module
+// colours that start at `lit` and `colours` and lie `stride` dots apart from one column to the next: a
+// column at a time, without a branch, as InksOfLook would give them (QtColorOf turns a colour into the
+// picture's: red from the low byte, blue from the third).
+VELMORA_VECTOR_CLONES void ColumnDots(const std::uint8_t *lit, const ColorRef *colours, std::size_t stride,
+                                      int columns, DotLook *looks, DotInks *inks)
 {
-    using Looks = std::uint32_t __attribute__((vector_size(4 * DotRowBand)));
+    using Column = std::uint32_t __attribute__((vector_size(4 * DotRowBand)));
     using LitBytes = std::uint8_t __attribute__((vector_size(DotRowBand)));
-    for (int x = 0; x < columns; ++x, lit += stride, colours += stride, out += DotRowBand) {
+    static_assert(sizeof(DotInks) == 2 * sizeof(QRgb) && DotRowBand == 16);
+    static_assert(QtColorOf(0x123456) == 0xFF563412u);
+    constexpr Column FirstHalf = {0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23};
+    constexpr Column SecondHalf = FirstHalf + 8;
+    for (int x = 0; x < columns; ++x, lit += stride, colours += stride, looks += DotRowBand, inks += DotRowBand) {
         // Each column's band lies in cache lines of its own; asking for those of a column a few ahead
         // while this one is worked on keeps the reads from waiting on memory one column at a time.
         __builtin_prefetch(lit + ColumnsAhead * stride);
         __builtin_prefetch(colours + ColumnsAhead * stride);
-        Looks colour;
+        Column colour;
         LitBytes litBytes;
         std::memcpy(&colour, colours, sizeof colour);
         std::memcpy(&litBytes, lit, sizeof litBytes);
-        const Looks isLit = __builtin_convertvector(litBytes == 1, Looks);
-        const Looks looks = (isLit & LitLook) | (~isLit & colour & 0xFFFFFFu);
-        std::memcpy(out, &looks, sizeof looks);
+        const Column isLit = __builtin_convertvector(litBytes == 1, Column);
+        const Column look = (isLit & LitLook) | (~isLit & colour & 0xFFFFFFu);
+        const Column picture = 0xFF000000u | ((colour & 0xFFu) << 16) | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
+        const Column rim = (isLit & LitColour) | (~isLit & picture);
+        const Column fill = (isLit & LitColour) | (~isLit & DarkFill);
+        const Column first = __builtin_shuffle(rim, fill, FirstHalf);
+        const Column second = __builtin_shuffle(rim, fill, SecondHalf);
+        std::memcpy(looks, &look, sizeof look);
+        std::memcpy(inks, &first, sizeof first);
+        std::memcpy(inks + DotRowBand / 2, &second, sizeof second);
     }
 }
 
-// The looks of the dots in `band` of `columns`, column by column as PaintDotRows asks for them.
-void ReadBandLooks(const ProjectModel &model, const std::uint8_t *frame, bool placing, IndexRange columns,
-                   IndexRange band, std::span<DotLook> looks)
+// The looks and inks of the dots in `band` of `columns`, column by column as PaintDotRows asks for them.
+void ReadBandDots(const ProjectModel &model, const std::uint8_t *frame, bool placing, IndexRange columns,
+                  IndexRange band, std::span<DotLook> looks, std::span<DotInks> inks)
 {
     const std::size_t stride = DotIndex(1, 0);
     if (!placing && band.first + DotRowBand <= MaxHeightDot) {
         // Rows of the dot buffers past the band's end are read too (and their looks never used): each
         // column holds every row a sign can have, so they lie inside it.
-        ColumnLooks(frame + DotIndex(columns.first, band.first), model.dotColorsDown(columns.first, band.first),
-                    stride, columns.end - columns.first, looks.data());
+        ColumnDots(frame + DotIndex(columns.first, band.first), model.dotColorsDown(columns.first, band.first),
+                   stride, columns.end - columns.first, looks.data(), inks.data());
         return;
     }
-    DotLook *dot = looks.data();
-    for (int x = columns.first; x < columns.end; ++x, dot += DotRowBand) {
+    std::size_t at = 0;
+    for (int x = columns.first; x < columns.end; ++x, at += DotRowBand) {
         for (int y = band.first; y < band.end; ++y) {
-            dot[y - band.first] = SignDotLook(model, frame, x, y, placing);
+            const std::size_t dot = at + static_cast<std::size_t>(y - band.first);
+            looks[dot] = SignDotLook(model, frame, x, y, placing);
+            inks[dot] = InksOfLook(looks[dot]);
         }
     }
 }
@@ -141,10 +155,9 @@ void DrawSignDots(QImage &image, const PixelCanvas &target, const ProjectModel &
     if (Pitch(view) <= LaidOutPitchLimit) {
         PaintDotRows(
             target, view, stamper.mask(), columns, rows,
-            [&](IndexRange band, std::span<DotLook> looks) {
-                ReadBandLooks(model, frame, placing, columns, band, looks);
-            },
-            &InksOfLook);
+            [&](IndexRange band, std::span<DotLook> looks, std::span<DotInks> inks) {
+                ReadBandDots(model, frame, placing, columns, band, looks, inks);
+            });
         return;
     }
     image.fill(DarkFill);
