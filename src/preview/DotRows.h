@@ -11,7 +11,7 @@
 #include <functional>
 #include <span>
 
-// The widest cell PaintDotRows lays out: four lanes of four pixels (up to radius 6). Larger dots are few
+// The widest cell PaintDotRows lays out: two lanes of eight pixels (up to radius 6). Larger dots are few
 // in any picture and are stamped one by one instead.
 inline constexpr int LaidOutPitchLimit = 16;
 
