@@ -38,15 +38,16 @@ VELMORA_VECTOR_CLONES void FillPixels(QRgb *out, int count, QRgb colour)
 }
 
 // One line of a pitch-wide cell as lane masks: the pixels that take the rim, those that take the fill,
-// and the black of the others.
-// Held in place, so the cell's lines take one allocation.
+// and the black of the others. Held in place, so the cell's lines take one allocation, and as plain
+// words, read into vectors whatever their alignment.
 constexpr std::size_t MaxLanes = LaidOutPitchLimit / LanePixels;
+using LaneWords = std::array<std::uint32_t, MaxLanes * LanePixels>;
 
 struct CellLine {
     std::size_t lanes = 0;
-    std::array<Lanes, MaxLanes> rim{};
-    std::array<Lanes, MaxLanes> fill{};
-    std::array<Lanes, MaxLanes> black{};
+    LaneWords rim{};
+    LaneWords fill{};
+    LaneWords black{};
     std::array<std::uint8_t, LaidOutPitchLimit> inks{}; // 0 black, 1 rim, 2 fill: lines alike compare equal
     bool blank = true;
 };
@@ -66,11 +67,10 @@ std::vector<CellLine> CellLines(const DotMask &mask, int pitch, int inset)
         }
         for (int k = 0; k < pitch; ++k) {
             const std::uint8_t ink = cell.inks[static_cast<std::size_t>(k)];
-            const std::size_t lane = static_cast<std::size_t>(k / LanePixels);
-            const int at = k % LanePixels;
-            cell.rim[lane][at] = ink == 1 ? ~0u : 0u;
-            cell.fill[lane][at] = ink == 2 ? ~0u : 0u;
-            cell.black[lane][at] = ink == 0 ? Black : 0u;
+            const std::size_t at = static_cast<std::size_t>(k);
+            cell.rim[at] = ink == 1 ? ~0u : 0u;
+            cell.fill[at] = ink == 2 ? ~0u : 0u;
+            cell.black[at] = ink == 0 ? Black : 0u;
             cell.blank = cell.blank && ink == 0;
         }
     }
@@ -107,15 +107,15 @@ struct InkRow {
 // last lane may reach into the next cell, which is written after it. The cell's `Lanes` are known at
 // compile time, so its masks stay in registers and the loop over them unrolls.
 template <std::size_t Count>
-void LayOutCells(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
+[[gnu::always_inline]] inline void LayOutCells(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
 {
     Lanes rimMasks[Count];
     Lanes fillMasks[Count];
     Lanes blacks[Count];
     for (std::size_t lane = 0; lane < Count; ++lane) {
-        rimMasks[lane] = line.rim[lane];
-        fillMasks[lane] = line.fill[lane];
-        blacks[lane] = line.black[lane];
+        std::memcpy(&rimMasks[lane], &line.rim[lane * LanePixels], sizeof(Lanes));
+        std::memcpy(&fillMasks[lane], &line.fill[lane * LanePixels], sizeof(Lanes));
+        std::memcpy(&blacks[lane], &line.black[lane * LanePixels], sizeof(Lanes));
     }
     const DotInks *dot = inks.first;
     for (int i = 0; i < inks.count; ++i, dot += inks.stride) {
