@@ -1,6 +1,7 @@
 #include "preview/DotRows.h"
 
 #include "model/LedColors.h"
+#include "preview/VectorClones.h"
 
 #include <algorithm>
 #include <array>
@@ -13,25 +14,15 @@ namespace {
 
 constexpr QRgb Black = QtColorOf(LedColorValue::Black);
 
-// Four pixels, written with one store.
-using Lanes = std::uint32_t __attribute__((vector_size(16)));
-constexpr int LanePixels = 4;
-
-Lanes Broadcast(QRgb colour)
-{
-    return Lanes{colour, colour, colour, colour};
-}
+// Eight pixels, written with one store where the processor has 256-bit vectors: a cell of up to eight
+// pixels (up to radius 3) takes a single store, and writing is most of a cell's cost.
+using Lanes = std::uint32_t __attribute__((vector_size(32)));
+constexpr int LanePixels = 8;
 
 // Writes `count` pixels of one colour. Whole stretches of black (margins, the gaps between dot rows) are
 // most of a picture's pixels, so they are written with the widest stores the processor has, as a plain
 // fill of the picture is; a copy from a black line would read as many bytes as it writes.
-#if defined(__x86_64__)
-#define VELMORA_WIDE_STORES __attribute__((target_clones("avx2", "default")))
-#else
-#define VELMORA_WIDE_STORES
-#endif
-
-VELMORA_WIDE_STORES void FillPixels(QRgb *out, int count, QRgb colour)
+VELMORA_VECTOR_CLONES void FillPixels(QRgb *out, int count, QRgb colour)
 {
     using Wide = std::uint32_t __attribute__((vector_size(32)));
     constexpr int WidePixels = 8;
@@ -47,15 +38,16 @@ VELMORA_WIDE_STORES void FillPixels(QRgb *out, int count, QRgb colour)
 }
 
 // One line of a pitch-wide cell as lane masks: the pixels that take the rim, those that take the fill,
-// and the black of the others.
-// Held in place, so the cell's lines take one allocation.
+// and the black of the others. Held in place, so the cell's lines take one allocation, and as plain
+// words, read into vectors whatever their alignment.
 constexpr std::size_t MaxLanes = LaidOutPitchLimit / LanePixels;
+using LaneWords = std::array<std::uint32_t, MaxLanes * LanePixels>;
 
 struct CellLine {
     std::size_t lanes = 0;
-    std::array<Lanes, MaxLanes> rim{};
-    std::array<Lanes, MaxLanes> fill{};
-    std::array<Lanes, MaxLanes> black{};
+    LaneWords rim{};
+    LaneWords fill{};
+    LaneWords black{};
     std::array<std::uint8_t, LaidOutPitchLimit> inks{}; // 0 black, 1 rim, 2 fill: lines alike compare equal
     bool blank = true;
 };
@@ -75,11 +67,10 @@ std::vector<CellLine> CellLines(const DotMask &mask, int pitch, int inset)
         }
         for (int k = 0; k < pitch; ++k) {
             const std::uint8_t ink = cell.inks[static_cast<std::size_t>(k)];
-            const std::size_t lane = static_cast<std::size_t>(k / LanePixels);
-            const int at = k % LanePixels;
-            cell.rim[lane][at] = ink == 1 ? ~0u : 0u;
-            cell.fill[lane][at] = ink == 2 ? ~0u : 0u;
-            cell.black[lane][at] = ink == 0 ? Black : 0u;
+            const std::size_t at = static_cast<std::size_t>(k);
+            cell.rim[at] = ink == 1 ? ~0u : 0u;
+            cell.fill[at] = ink == 2 ? ~0u : 0u;
+            cell.black[at] = ink == 0 ? Black : 0u;
             cell.blank = cell.blank && ink == 0;
         }
     }
@@ -116,20 +107,20 @@ struct InkRow {
 // last lane may reach into the next cell, which is written after it. The cell's `Lanes` are known at
 // compile time, so its masks stay in registers and the loop over them unrolls.
 template <std::size_t Count>
-void LayOutCells(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
+[[gnu::always_inline]] inline void LayOutCells(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
 {
     Lanes rimMasks[Count];
     Lanes fillMasks[Count];
     Lanes blacks[Count];
     for (std::size_t lane = 0; lane < Count; ++lane) {
-        rimMasks[lane] = line.rim[lane];
-        fillMasks[lane] = line.fill[lane];
-        blacks[lane] = line.black[lane];
+        std::memcpy(&rimMasks[lane], &line.rim[lane * LanePixels], sizeof(Lanes));
+        std::memcpy(&fillMasks[lane], &line.fill[lane * LanePixels], sizeof(Lanes));
+        std::memcpy(&blacks[lane], &line.black[lane * LanePixels], sizeof(Lanes));
     }
     const DotInks *dot = inks.first;
     for (int i = 0; i < inks.count; ++i, dot += inks.stride) {
-        const Lanes rim = Broadcast(dot->rim);
-        const Lanes fill = Broadcast(dot->fill);
+        const Lanes rim = Lanes{} + dot->rim;
+        const Lanes fill = Lanes{} + dot->fill;
         for (std::size_t lane = 0; lane < Count; ++lane) {
             const Lanes pixels = (rimMasks[lane] & rim) | (fillMasks[lane] & fill) | blacks[lane];
             std::memcpy(cells + lane * LanePixels, &pixels, sizeof pixels);
@@ -138,17 +129,12 @@ void LayOutCells(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
     }
 }
 
-void LayOutLine(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
+VELMORA_VECTOR_CLONES void LayOutLine(QRgb *cells, int pitch, const CellLine &line, InkRow inks)
 {
-    switch (line.lanes) {
-    case 1:
-        return LayOutCells<1>(cells, pitch, line, inks);
-    case 2:
-        return LayOutCells<2>(cells, pitch, line, inks);
-    case 3:
-        return LayOutCells<3>(cells, pitch, line, inks);
-    default:
-        return LayOutCells<4>(cells, pitch, line, inks);
+    if (line.lanes == 1) {
+        LayOutCells<1>(cells, pitch, line, inks);
+    } else {
+        LayOutCells<MaxLanes>(cells, pitch, line, inks);
     }
 }
 
@@ -210,76 +196,76 @@ private:
     std::vector<QRgb> scratch_;
 };
 
-// The inks of a band of dot rows, column by column, and for each of its rows the first row of the band
-// with the very same inks: frames repeat rows (all dark between lines of text, a pattern), and such a
-// row's picture lines are copies.
-class InkBand {
+// A whole column of a band's looks, one lane per row.
+using ColumnLooks = std::uint32_t __attribute__((vector_size(4 * DotRowBand)));
+static_assert(sizeof(ColumnLooks) == DotRowBand * sizeof(DotLook));
+using RowIndices = std::array<int, DotRowBand>;
+
+// For each of the `count` rows of a band, the first row of the band whose dots all look the same, from
+// the looks of `columns` columns laid out column by column. A key per row, hashed a whole column at a
+// time, proposes for each row the first row with its key; one more pass over the columns, comparing each
+// column with itself reordered by those proposals, keeps only the proposals that hold for every dot. A
+// row whose proposal fails stands on its own, so a clash of keys costs a layout, never a wrong picture.
+// Rows past `count` in each column are hashed and compared too, which keeps the loops free of the band's
+// length, and their results are not used.
+VELMORA_VECTOR_CLONES void FindAlikeRows(const DotLook *looks, int columns, int count, RowIndices &firstAlike)
+{
+    ColumnLooks keys{};
+    for (int x = 0; x < columns; ++x) {
+        ColumnLooks column;
+        std::memcpy(&column, looks + x * DotRowBand, sizeof column);
+        keys = ((keys << 7) | (keys >> 25)) ^ (column * 0x9E3779B1u);
+    }
+    ColumnLooks proposal{};
+    for (int r = 0; r < count; ++r) {
+        int first = 0;
+        while (keys[first] != keys[r]) {
+            ++first;
+        }
+        proposal[r] = static_cast<std::uint32_t>(first);
+    }
+    ColumnLooks differs{};
+    for (int x = 0; x < columns; ++x) {
+        ColumnLooks column;
+        std::memcpy(&column, looks + x * DotRowBand, sizeof column);
+        differs |= column ^ __builtin_shuffle(column, proposal);
+    }
+    for (int r = 0; r < count; ++r) {
+        firstAlike[static_cast<std::size_t>(r)] = differs[r] == 0 ? static_cast<int>(proposal[r]) : r;
+    }
+}
+
+// The looks and inks of a band of dot rows, column by column, and for each of its rows the first row of
+// the band that looks the same (frames repeat rows: all dark between lines of text, a pattern), whose
+// picture lines are then copies.
+class DotBand {
 public:
-    explicit InkBand(int columns)
-        : columns_(columns), inks_(static_cast<std::size_t>(columns * DotRowBand))
+    explicit DotBand(int columns)
+        : columns_(columns), looks_(static_cast<std::size_t>(columns * DotRowBand)),
+          inks_(static_cast<std::size_t>(columns * DotRowBand))
     {
     }
 
-    void load(const BandInks &inks, IndexRange rows)
+    void load(const BandDots &dots, IndexRange rows)
     {
-        inks(rows, inks_);
-        const int count = rows.end - rows.first;
-        // A cheap key per row tells most different rows apart; equal keys are compared dot by dot. A
-        // column's inks (rim and fill of each of the band's rows in turn) are hashed a whole column at a
-        // time, rows past the band's end included, which keeps the loop free of the band's length.
-        static_assert(sizeof(DotInks) == 2 * sizeof(QRgb) && DotRowBand == 16);
-        using ColumnHalf = std::uint32_t __attribute__((vector_size(64)));
-        ColumnHalf upper{};
-        ColumnHalf lower{};
-        const DotInks *dot = inks_.data();
-        for (int x = 0; x < columns_; ++x, dot += DotRowBand) {
-            ColumnHalf first;
-            ColumnHalf second;
-            std::memcpy(&first, dot, sizeof first);
-            std::memcpy(&second, dot + DotRowBand / 2, sizeof second);
-            upper = ((upper << 5) | (upper >> 27)) ^ first;
-            lower = ((lower << 5) | (lower >> 27)) ^ second;
-        }
-        std::array<std::uint32_t, DotRowBand> keys{};
-        for (std::size_t r = 0; r < DotRowBand / 2; ++r) {
-            keys[r] = upper[2 * r] ^ (upper[2 * r + 1] * 0x9E3779B1u);
-            keys[r + DotRowBand / 2] = lower[2 * r] ^ (lower[2 * r + 1] * 0x9E3779B1u);
-        }
-        for (int r = 0; r < count; ++r) {
-            firstAlike_[static_cast<std::size_t>(r)] = r;
-            for (int earlier = 0; earlier < r; ++earlier) {
-                if (keys[static_cast<std::size_t>(earlier)] == keys[static_cast<std::size_t>(r)] && sameInks(earlier, r)) {
-                    firstAlike_[static_cast<std::size_t>(r)] = earlier;
-                    break;
-                }
-            }
-        }
+        dots(rows, looks_, inks_);
+        FindAlikeRows(looks_.data(), columns_, rows.end - rows.first, firstAlike_);
     }
 
     int firstAlike(int r) const { return firstAlike_[static_cast<std::size_t>(r)]; }
     InkRow row(int r) const { return {inks_.data() + r, columns_, DotRowBand}; }
 
 private:
-    bool sameInks(int a, int b) const
-    {
-        const DotInks *dot = inks_.data();
-        for (int x = 0; x < columns_; ++x, dot += DotRowBand) {
-            if (dot[a].rim != dot[b].rim || dot[a].fill != dot[b].fill) {
-                return false;
-            }
-        }
-        return true;
-    }
-
     int columns_;
+    std::vector<DotLook> looks_;
     std::vector<DotInks> inks_;
-    std::array<int, DotRowBand> firstAlike_{};
+    RowIndices firstAlike_{};
 };
 
 } // namespace
 
 void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMask &mask, IndexRange columns,
-                  IndexRange rows, const BandInks &inks)
+                  IndexRange rows, const BandDots &dots)
 {
     const int pitch = Pitch(view);
     // A dot's box starts as far into its cell across as down.
@@ -290,7 +276,7 @@ void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMas
     CellLinePainter painter(target.width(), pitch, view.ViewLeft + columns.first * pitch, columnCount,
                             cell.front().lanes);
     const std::size_t lineBytes = static_cast<std::size_t>(target.width()) * sizeof(QRgb);
-    InkBand band(columnCount);
+    DotBand band(columnCount);
     // Per picture line of a band: the kind of line it is (its band row's first look-alike and the first
     // line of the cell like its own), or -1 for a black line; the next line of the band of the same kind,
     // or -1; whether it is written already.
@@ -313,7 +299,7 @@ void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMas
             continue;
         }
         const int bandEnd = std::min(rows.end, y + DotRowBand);
-        band.load(inks, {y, bandEnd});
+        band.load(dots, {y, bandEnd});
         const int count = std::min(height, (bandEnd - firstRow) * pitch - firstLine) - py;
         std::fill(lastOfKind.begin(), lastOfKind.end(), -1);
         for (int i = count - 1; i >= 0; --i) {
@@ -336,7 +322,7 @@ void PaintDotRows(const PixelCanvas &target, const ViewState &view, const DotMas
             } else if (!written[at]) {
                 const int line = (firstLine + py + i) % pitch;
                 const int row = firstRow + (firstLine + py + i) / pitch - y;
-                painter.paint(out, cell[static_cast<std::size_t>(line)], band.row(row));
+                painter.paint(out, cell[static_cast<std::size_t>(line)], band.row(band.firstAlike(row)));
                 // The lines of the band that look the same are copied at once, from a line still in
                 // cache, rather than each from a line laid out further back.
                 for (int next = nextAlike[at]; next >= 0; next = nextAlike[static_cast<std::size_t>(next)]) {

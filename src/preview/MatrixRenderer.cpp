@@ -4,6 +4,7 @@
 #include "preview/DotRows.h"
 #include "preview/PixelCanvas.h"
 #include "preview/PreviewGeometry.h"
+#include "preview/VectorClones.h"
 
 #include <algorithm>
 #include <array>
@@ -16,11 +17,43 @@ constexpr QRgb DarkFill = QtColorOf(LedColorValue::Black);
 constexpr QRgb FloatingColour = QtColorOf(LedColorValue::Floating);
 constexpr QRgb GridColour = QtColorOf(LedColorValue::GridLine);
 
-// What a dot of the frame is drawn in: lit white, dark black with its module's colour as rim.
-inline DotInks FrameDotInks(const ProjectModel &model, const std::uint8_t *frame, int x, int y)
+// A picture being placed or a floating region shows only while there is a frame to put it in.
+bool ShowsPictureOverFrame(const ProjectModel &model)
 {
-    const bool lit = frame[DotIndex(x, y)] == 1;
-    return {lit ? LitColour : QtColorOf(model.dotColor(x, y)), lit ? LitColour : DarkFill};
+    return model.FrameCount > 0;
+}
+
+bool PlacedPictureLit(const ProjectModel &model, int x, int y)
+{
+    const ToolState &tools = model.Tools;
+    return tools.PlaceMode && ShowsPictureOverFrame(model) && x >= tools.PlaceCol && y >= tools.PlaceRow &&
+           model.FloatDots.atOrDark(x - tools.PlaceCol, y - tools.PlaceRow) == 1;
+}
+
+// How a dot of the sign looks to PaintDotRows: dark in its module's colour (the colour itself, which
+// has no bits above its 24), lit, or lit by the picture being placed. Equal looks are equal inks.
+constexpr DotLook LitLook = 0x01000000u;
+constexpr DotLook FloatingLook = 0x02000000u;
+
+DotInks InksOfLook(DotLook look)
+{
+    switch (look) {
+    case LitLook:
+        return {LitColour, LitColour};
+    case FloatingLook:
+        return {FloatingColour, FloatingColour};
+    default:
+        return {QtColorOf(look), DarkFill};
+    }
+}
+
+// A dot of the frame as the preview shows it: the picture being placed over its dark dots when `placing`.
+DotLook SignDotLook(const ProjectModel &model, const std::uint8_t *frame, int x, int y, bool placing)
+{
+    if (frame[DotIndex(x, y)] == 1) {
+        return LitLook;
+    }
+    return placing && PlacedPictureLit(model, x, y) ? FloatingLook : model.dotColor(x, y) & 0xFFFFFFu;
 }
 
 class DotStamper {
@@ -39,7 +72,7 @@ public:
 
     void stampFrameDot(const ProjectModel &model, const std::uint8_t *frame, int x, int y) const
     {
-        const DotInks inks = FrameDotInks(model, frame, x, y);
+        const DotInks inks = InksOfLook(SignDotLook(model, frame, x, y, false));
         stamp(x, y, inks.rim, inks.fill);
     }
 
@@ -49,87 +82,63 @@ private:
     std::shared_ptr<const DotMask> mask_;
 };
 
-// A picture being placed or a floating region shows only while there is a frame to put it in.
-bool ShowsPictureOverFrame(const ProjectModel &model)
-{
-    return model.FrameCount > 0;
-}
-
-bool PlacedPictureLit(const ProjectModel &model, int x, int y)
-{
-    const ToolState &tools = model.Tools;
-    return tools.PlaceMode && ShowsPictureOverFrame(model) && x >= tools.PlaceCol && y >= tools.PlaceRow &&
-           model.FloatDots.atOrDark(x - tools.PlaceCol, y - tools.PlaceRow) == 1;
-}
-
-// A dot of the frame as the preview shows it: the picture being placed over its dark dots when `placing`.
-DotInks SignDotInks(const ProjectModel &model, const std::uint8_t *frame, int x, int y, bool placing)
-{
-    return placing && frame[DotIndex(x, y)] != 1 && PlacedPictureLit(model, x, y)
-               ? DotInks{FloatingColour, FloatingColour}
-               : FrameDotInks(model, frame, x, y);
-}
-
-// The inks of DotRowBand dots of one column from their lit bytes and module colours: lit white, dark black
-// with the module's colour as rim. Four dots at a time, without a branch, as QtColorOf turns a colour
-// into the picture's (red from the low byte, blue from the third).
-void ColumnInks(const std::array<std::uint8_t, DotRowBand> &lit, const std::array<ColorRef, DotRowBand> &colours,
-                DotInks *out)
-{
-    using Quad = std::uint32_t __attribute__((vector_size(16)));
-    using QuadBytes = std::uint8_t __attribute__((vector_size(4)));
-    static_assert(sizeof(DotInks) == 2 * sizeof(QRgb) && DotRowBand % 4 == 0);
-    static_assert(QtColorOf(0x123456) == 0xFF563412u);
-    for (std::size_t q = 0; q < DotRowBand; q += 4) {
-        Quad colour;
-        QuadBytes litBytes;
-        std::memcpy(&colour, &colours[q], sizeof colour);
-        std::memcpy(&litBytes, &lit[q], sizeof litBytes);
-        const Quad isLit = (Quad)(__builtin_convertvector(litBytes, Quad) == 1u);
-        const Quad picture = 0xFF000000u | ((colour & 0xFFu) << 16) | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
-        const Quad rim = (isLit & LitColour) | (~isLit & picture);
-        const Quad fill = (isLit & LitColour) | (~isLit & DarkFill);
-        const Quad firstTwo = __builtin_shuffle(rim, fill, Quad{0, 4, 1, 5});
-        const Quad lastTwo = __builtin_shuffle(rim, fill, Quad{2, 6, 3, 7});
-        std::memcpy(out + q, &firstTwo, sizeof firstTwo);
-        std::memcpy(out + q + 2, &lastTwo, sizeof lastTwo);
-    }
-}
-
 // How far ahead of the column being read the next columns' dots are asked for.
 constexpr std::size_t ColumnsAhead = 6;
 
-// The inks of the dots in `band` of `columns`, column by column as PaintDotRows asks for them.
-void ReadBandInks(const ProjectModel &model, const std::uint8_t *frame, bool placing, IndexRange columns,
-                  IndexRange band, std::span<DotInks> inks)
+// The looks and inks of DotRowBand dots in each of `columns` columns, from their lit bytes and module
+// colours that start at `lit` and `colours` and lie `stride` dots apart from one column to the next: a
+// column at a time, without a branch, as InksOfLook would give them (QtColorOf turns a colour into the
+// picture's: red from the low byte, blue from the third).
+VELMORA_VECTOR_CLONES void ColumnDots(const std::uint8_t *lit, const ColorRef *colours, std::size_t stride,
+                                      int columns, DotLook *looks, DotInks *inks)
 {
-    DotInks *dot = inks.data();
-    const int count = band.end - band.first;
-    for (int x = columns.first; x < columns.end; ++x, dot += DotRowBand) {
-        if (placing) {
-            for (int y = band.first; y < band.end; ++y) {
-                dot[y - band.first] = SignDotInks(model, frame, x, y, true);
-            }
-            continue;
-        }
-        // A band's dots are read into local arrays (a short band's last rows left dark), a whole band with
-        // a size known here, which is a couple of moves rather than a call.
-        std::array<std::uint8_t, DotRowBand> lit{};
-        std::array<ColorRef, DotRowBand> colours{};
-        const std::uint8_t *litFrom = frame + DotIndex(x, band.first);
-        const ColorRef *colourFrom = model.dotColorsDown(x, band.first);
+    using Column = std::uint32_t __attribute__((vector_size(4 * DotRowBand)));
+    using LitBytes = std::uint8_t __attribute__((vector_size(DotRowBand)));
+    static_assert(sizeof(DotInks) == 2 * sizeof(QRgb) && DotRowBand == 16);
+    static_assert(QtColorOf(0x123456) == 0xFF563412u);
+    constexpr Column FirstHalf = {0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23};
+    constexpr Column SecondHalf = FirstHalf + 8;
+    for (int x = 0; x < columns; ++x, lit += stride, colours += stride, looks += DotRowBand, inks += DotRowBand) {
         // Each column's band lies in cache lines of its own; asking for those of a column a few ahead
         // while this one is worked on keeps the reads from waiting on memory one column at a time.
-        __builtin_prefetch(litFrom + ColumnsAhead * DotIndex(1, 0));
-        __builtin_prefetch(colourFrom + ColumnsAhead * DotIndex(1, 0));
-        if (count == DotRowBand) {
-            std::memcpy(lit.data(), litFrom, sizeof lit);
-            std::memcpy(colours.data(), colourFrom, sizeof colours);
-        } else {
-            std::copy_n(litFrom, count, lit.begin());
-            std::copy_n(colourFrom, count, colours.begin());
+        __builtin_prefetch(lit + ColumnsAhead * stride);
+        __builtin_prefetch(colours + ColumnsAhead * stride);
+        Column colour;
+        LitBytes litBytes;
+        std::memcpy(&colour, colours, sizeof colour);
+        std::memcpy(&litBytes, lit, sizeof litBytes);
+        const Column isLit = __builtin_convertvector(litBytes == 1, Column);
+        const Column look = (isLit & LitLook) | (~isLit & colour & 0xFFFFFFu);
+        const Column picture = 0xFF000000u | ((colour & 0xFFu) << 16) | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
+        const Column rim = (isLit & LitColour) | (~isLit & picture);
+        const Column fill = (isLit & LitColour) | (~isLit & DarkFill);
+        const Column first = __builtin_shuffle(rim, fill, FirstHalf);
+        const Column second = __builtin_shuffle(rim, fill, SecondHalf);
+        std::memcpy(looks, &look, sizeof look);
+        std::memcpy(inks, &first, sizeof first);
+        std::memcpy(inks + DotRowBand / 2, &second, sizeof second);
+    }
+}
+
+// The looks and inks of the dots in `band` of `columns`, column by column as PaintDotRows asks for them.
+void ReadBandDots(const ProjectModel &model, const std::uint8_t *frame, bool placing, IndexRange columns,
+                  IndexRange band, std::span<DotLook> looks, std::span<DotInks> inks)
+{
+    const std::size_t stride = DotIndex(1, 0);
+    if (!placing && band.first + DotRowBand <= MaxHeightDot) {
+        // Rows of the dot buffers past the band's end are read too (and their looks never used): each
+        // column holds every row a sign can have, so they lie inside it.
+        ColumnDots(frame + DotIndex(columns.first, band.first), model.dotColorsDown(columns.first, band.first),
+                   stride, columns.end - columns.first, looks.data(), inks.data());
+        return;
+    }
+    std::size_t at = 0;
+    for (int x = columns.first; x < columns.end; ++x, at += DotRowBand) {
+        for (int y = band.first; y < band.end; ++y) {
+            const std::size_t dot = at + static_cast<std::size_t>(y - band.first);
+            looks[dot] = SignDotLook(model, frame, x, y, placing);
+            inks[dot] = InksOfLook(looks[dot]);
         }
-        ColumnInks(lit, colours, dot);
     }
 }
 
@@ -144,15 +153,17 @@ void DrawSignDots(QImage &image, const PixelCanvas &target, const ProjectModel &
     const std::uint8_t *frame = model.FrameDots.frame(frameSlot);
     const bool placing = withPlacing && model.Tools.PlaceMode;
     if (Pitch(view) <= LaidOutPitchLimit) {
-        PaintDotRows(target, view, stamper.mask(), columns, rows, [&](IndexRange band, std::span<DotInks> inks) {
-            ReadBandInks(model, frame, placing, columns, band, inks);
-        });
+        PaintDotRows(
+            target, view, stamper.mask(), columns, rows,
+            [&](IndexRange band, std::span<DotLook> looks, std::span<DotInks> inks) {
+                ReadBandDots(model, frame, placing, columns, band, looks, inks);
+            });
         return;
     }
     image.fill(DarkFill);
     for (int y = rows.first; y < rows.end; ++y) {
         for (int x = columns.first; x < columns.end; ++x) {
-            const DotInks inks = SignDotInks(model, frame, x, y, placing);
+            const DotInks inks = InksOfLook(SignDotLook(model, frame, x, y, placing));
             stamper.stamp(x, y, inks.rim, inks.fill);
         }
     }

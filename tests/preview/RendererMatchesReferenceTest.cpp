@@ -102,18 +102,37 @@ const RenderCase Cases[] = {
 };
 // clang-format on
 
+void ExpectSamePicture(const RenderCase &c, ProjectModel &fastModel, ProjectModel &referenceModel)
+{
+    QImage fast(c.control, QImage::Format_RGB32);
+    QImage reference(c.control, QImage::Format_RGB32);
+    DrawMatrix(fast, fastModel, c.hScroll, c.vScroll);
+    ReferenceDrawMatrix(reference, referenceModel, c.hScroll, c.vScroll);
+    EXPECT_TRUE(SamePixels(fast, reference));
+}
+
 TEST(MatrixRenderer, MatchesTheReferencePixelForPixel)
 {
     for (const RenderCase &c : Cases) {
         SCOPED_TRACE(c.name);
-        auto fastModel = BuildModel(c);
-        auto referenceModel = BuildModel(c);
-        QImage fast(c.control, QImage::Format_RGB32);
-        QImage reference(c.control, QImage::Format_RGB32);
-        DrawMatrix(fast, *fastModel, c.hScroll, c.vScroll);
-        ReferenceDrawMatrix(reference, *referenceModel, c.hScroll, c.vScroll);
-        EXPECT_TRUE(SamePixels(fast, reference));
+        ExpectSamePicture(c, *BuildModel(c), *BuildModel(c));
     }
+}
+
+// Rows with the same lit dots share their picture lines only while their dark dots' colours agree too:
+// a whole row in another colour, and a row with one dot in another colour.
+TEST(MatrixRenderer, RowsAreAlikeOnlyWhenEveryDotLooksTheSame)
+{
+    const RenderCase c = {"largest sign, rows recoloured", Sign::Largest, 2, Preview, 0, 0, {}, {}};
+    auto fastModel = BuildModel(c);
+    auto referenceModel = BuildModel(c);
+    for (ProjectModel *model : {fastModel.get(), referenceModel.get()}) {
+        for (int x = 0; x < model->WidthDot; ++x) {
+            model->setDotColor(x, 7, 0x123456);
+        }
+        model->setDotColor(40, 12, 0x654321);
+    }
+    ExpectSamePicture(c, *fastModel, *referenceModel);
 }
 
 } // namespace
