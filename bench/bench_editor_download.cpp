@@ -171,6 +171,9 @@ int main(int argc, char **argv)
     auto model = std::make_unique<ProjectModel>();
     SetUpLines(*model, FramesPerLine);
     const QString projectPath = QDir(folder.path()).filePath(QStringLiteral("lines.nkv"));
+    // Both downloads are recorded, as every download is, but into the run's own folder: a benchmark
+    // must not add rows to the operator's record of what the buses carry.
+    qputenv("VELMORA_RECORD", QDir(folder.path()).filePath(QStringLiteral("downloads.sqlite")).toLocal8Bit());
     if (!folder.isValid() || !SaveProject(*model, projectPath).ok()) {
         std::fprintf(stderr, "bench_editor_download: the project could not be written\n");
         return 1;

@@ -64,9 +64,10 @@ void TfmCOMPort::FormShow()
 {
     // Devices come and go (a USB adapter plugged in): they are looked up afresh on every show, and the
     // window widens, never narrows, for the longest so that no port's text is cut.
+    deviceTexts_ = deviceTexts();
     int widest = 0;
-    for (int entry = 0; entry < ComboBox1->count(); ++entry) {
-        widest = std::max(widest, Label3->fontMetrics().horizontalAdvance(deviceText(entry)));
+    for (const QString &text : std::as_const(deviceTexts_)) {
+        widest = std::max(widest, Label3->fontMetrics().horizontalAdvance(text));
     }
     setFixedSize(std::max(249, Label3->x() + widest + Label3->x()), 211);
     ComboBox1->setCurrentIndex(0);
@@ -78,21 +79,27 @@ void TfmCOMPort::FormShow()
     OKPressed = false;
 }
 
-QString TfmCOMPort::deviceText(int entry) const
+QStringList TfmCOMPort::deviceTexts() const
 {
-    const SerialDeviceInfo info = DescribeSerialDevice(SerialDeviceName(entry + 1));
-    if (!info.present) {
-        return tr("%1 \u2014 not present").arg(info.device);
+    QStringList devices;
+    for (int entry = 0; entry < ComboBox1->count(); ++entry) {
+        devices.append(SerialDeviceName(entry + 1));
     }
-    // The system has no words for the built-in ports nor for a pseudo-terminal.
-    return QStringLiteral("%1 \u2014 %2")
-        .arg(info.device, info.description.isEmpty() ? tr("serial port") : info.description);
+    QStringList texts;
+    for (const SerialDeviceInfo &info : DescribeSerialDevices(devices)) {
+        // The system has no words for the built-in ports nor for a pseudo-terminal.
+        texts.append(!info.present ? tr("%1 \u2014 not present").arg(info.device)
+                                   : QStringLiteral("%1 \u2014 %2")
+                                         .arg(info.device,
+                                              info.description.isEmpty() ? tr("serial port") : info.description));
+    }
+    return texts;
 }
 
 void TfmCOMPort::showChosenDevice()
 {
     const int entry = ComboBox1->findText(ComboBox1->currentText().trimmed(), Qt::MatchFixedString);
-    Label3->setText(entry < 0 ? QString() : deviceText(entry));
+    Label3->setText(entry < 0 || entry >= deviceTexts_.size() ? QString() : deviceTexts_[entry]);
 }
 
 std::optional<int> TfmCOMPort::typedLine()

@@ -40,13 +40,15 @@ protected:
 
 private:
     void FormShow();
-    // What the port `entry` (0 for "COM1") stands for: "/dev/ttyUSB0 — FT232R USB UART", or that the
-    // device is not present.
-    QString deviceText(int entry) const;
+    // What each port stands for ("/dev/ttyUSB0 — FT232R USB UART", or that the device is not present),
+    // the list's entries in order.
+    QStringList deviceTexts() const;
     // Shows the device of the port chosen (typed or picked); nothing for a text that names no port.
     void showChosenDevice();
     // The "Line :" text as an integer; when it is none, the conversion message has been shown.
     std::optional<int> typedLine();
+    // The devices' texts as this show found them.
+    QStringList deviceTexts_;
     void Edit1Change();
     void Button1Click();
     void Button2Click();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 // What a serial device is on this machine, so an operator can tell which cable a port stands for.
 struct SerialDeviceInfo {
@@ -11,5 +13,6 @@ struct SerialDeviceInfo {
     QString description;
 };
 
-// Looks `device` up among the system's serial ports, a link (/dev/serial/by-id/...) by what it points to.
-SerialDeviceInfo DescribeSerialDevice(const QString &device);
+// Looks each device up among the system's serial ports, a link (/dev/serial/by-id/...) by what it points
+// to. The system's list is read once for all of them: reading it walks the device tree.
+QList<SerialDeviceInfo> DescribeSerialDevices(const QStringList &devices);
