@@ -110,15 +110,7 @@ void TFmVelmora::recordDownload(const DownloadEntry &entry)
 void TFmVelmora::HelpDownloadRecordExecute()
 {
     const QString path = projectFilePath();
-    QStringList digests;
-    QString unreadable;
-    if (const auto onDisk = path.isEmpty() ? std::nullopt : FileSha256(path, unreadable)) {
-        digests << *onDisk;
-    }
-    const ProjectIdentity identity = IdentifyProject(model_, path);
-    if (identity.unsaved && !identity.sha256.isEmpty()) {
-        digests << identity.sha256;
-    }
+    const QStringList digests = IdentifyProject(model_, path).recordedDigests();
     const QString recordPath = DownloadRecordPath();
     const RecordReading reading = ReadDownloadRecord(recordPath);
     const std::vector<DownloadEntry> found = DownloadsOfProject(reading.entries, path, digests);

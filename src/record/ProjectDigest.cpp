@@ -25,7 +25,12 @@ std::optional<QString> FileSha256(const QString &path, QString &error)
 
 ProjectIdentity IdentifyProject(const ProjectModel &model, const QString &filePath)
 {
-    ProjectIdentity identity{filePath, true, {}};
+    ProjectIdentity identity;
+    identity.path = filePath;
+    if (!filePath.isEmpty()) {
+        QString unreadable;
+        identity.fileSha256 = FileSha256(filePath, unreadable).value_or(QString());
+    }
     const CheckedProjectFile captured = CaptureProject(model);
     QBuffer saved;
     saved.open(QIODevice::WriteOnly);
@@ -33,10 +38,18 @@ ProjectIdentity IdentifyProject(const ProjectModel &model, const QString &filePa
         return identity;
     }
     identity.sha256 = Sha256Hex(saved.data());
-    if (filePath.isEmpty()) {
-        return identity;
-    }
-    QString unreadable;
-    identity.unsaved = FileSha256(filePath, unreadable) != identity.sha256;
+    identity.unsaved = identity.fileSha256 != identity.sha256;
     return identity;
+}
+
+QStringList ProjectIdentity::recordedDigests() const
+{
+    QStringList digests;
+    if (!fileSha256.isEmpty()) {
+        digests << fileSha256;
+    }
+    if (unsaved && !sha256.isEmpty()) {
+        digests << sha256;
+    }
+    return digests;
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -25,6 +26,12 @@ struct ProjectIdentity {
     // The project differs from that file (or has none).
     bool unsaved = true;
     QString sha256;
+    // The SHA-256 of the file's bytes as they are now; empty when there is no file or it cannot be read.
+    QString fileSha256;
+
+    // The SHA-256s under which the record knows this project's downloads: its file's bytes as they are
+    // now, and when the project differs from them, the bytes it would be saved as.
+    QStringList recordedDigests() const;
 };
 
 // The project is as saved when the bytes it would be saved as are the file's bytes; otherwise it is

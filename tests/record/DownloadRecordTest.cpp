@@ -155,6 +155,9 @@ TEST(ProjectDigest, AProjectAsSavedIsItsFileAndAChangedOneWhatItWouldSaveAs)
     ASSERT_TRUE(SaveProject(*model, savedLater).ok());
     EXPECT_EQ(changed.sha256, FileSha256(savedLater, why).value_or(QString()));
     EXPECT_NE(changed.sha256, onDisk);
+    // The record window looks for both: the file as it is now and what the changed project would save as.
+    EXPECT_EQ(saved.recordedDigests(), QStringList{onDisk});
+    EXPECT_EQ(changed.recordedDigests(), (QStringList{onDisk, changed.sha256}));
 
     const ProjectIdentity neverSaved = IdentifyProject(*model, QString());
     EXPECT_TRUE(neverSaved.unsaved);
