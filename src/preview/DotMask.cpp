@@ -1,10 +1,10 @@
 #include "preview/DotMask.h"
 
+#include "preview/RecentlyUsed.h"
+
 #include <QPainter>
 
 #include <algorithm>
-#include <mutex>
-#include <utility>
 
 namespace {
 
@@ -17,7 +17,7 @@ constexpr QRgb ProbeFill = 0xFF0000FF;
 // screen does not need a picture of its full size.
 constexpr int ProbeStripPixels = 1 << 22;
 
-// Radii kept at once: zooming back and forth between neighbouring radii finds them ready.
+// Radii kept at once.
 constexpr std::size_t CachedRadii = 4;
 
 } // namespace
@@ -59,22 +59,8 @@ void DotMask::appendRow(const QImage &probe, int probeRow)
 
 std::shared_ptr<const DotMask> DotMaskForRadius(int radius)
 {
-    static std::mutex guard;
-    // Most recently used first.
-    static std::vector<std::pair<int, std::shared_ptr<const DotMask>>> cache;
-
-    const std::lock_guard lock(guard);
-    auto found = std::find_if(cache.begin(), cache.end(),
-                              [radius](const auto &entry) { return entry.first == radius; });
-    if (found == cache.end()) {
-        if (cache.size() == CachedRadii) {
-            cache.pop_back();
-        }
-        cache.emplace_back(radius, std::make_shared<const DotMask>(radius));
-        found = cache.end() - 1;
-    }
-    std::rotate(cache.begin(), found, found + 1);
-    return cache.front().second;
+    static RecentlyUsed<int, DotMask> masks(CachedRadii);
+    return masks.get(radius, [](int key) { return std::make_shared<const DotMask>(key); });
 }
 
 void StampDot(const PixelCanvas &target, const DotMask &mask, QPoint topLeft, QRgb rim, QRgb fill)
