@@ -90,6 +90,9 @@ const RenderCase Cases[] = {
      {true, -4, -2, 300, 200}, {}},
     {"largest sign, radius 6, scrolled to the end", Sign::Largest, 6, Preview, 15 * 1024 - 996 + 2,
      15 * 256 - 274 + 2, {}, {}},
+    // Every pitch laid out, from every place in a cell and on lines that start anywhere in a cache line.
+    {"largest sign, radius 4, odd control, scrolled", Sign::Largest, 4, QSize(1001, 301), 4001, 37, {}, {}},
+    {"start-up sign, radius 5, odd control, scrolled", Sign::Startup, 5, QSize(1003, 299), 517, 21, {}, {}},
     {"small odd sign centred, region left of and above it", Sign::SmallOdd, 2, Preview, 0, 0,
      {true, 30, 8, 20, 10}, {true, -13, -7, 9, 6}},
     {"small odd sign with grid, region over the right edge", Sign::SmallOdd, 6, Preview, 0, 0, {},
