@@ -77,27 +77,21 @@ template <int Length>
     return at;
 }
 
-// LayOutCycles for the cycles of the pitches the preview uses (2r + 1 up to radius 2, 2r + 3 on: odd
-// pitches, whose one cycle has a step for every pixel of the cell); none for the others.
-[[gnu::always_inline]] inline int LayOutWholeCycles(QRgb *out, int count, StepCycle cycle, const QRgb *rims,
+// The cycles laid out by LayOutCycles: those of the pitches the preview uses (2r + 1 up to radius 2,
+// 2r + 3 on), odd pitches, whose one cycle has a step for every pixel of the cell.
+using CyclesHeldInRegisters = std::integer_sequence<int, 3, 5, 9, 11, 13, 15>;
+
+// LayOutCycles for a cycle of one of `Lengths`; none for another.
+template <int... Lengths>
+[[gnu::always_inline]] inline int LayOutWholeCycles(std::integer_sequence<int, Lengths...>, QRgb *out,
+                                                    int count, StepCycle cycle, const QRgb *rims,
                                                     const QRgb *fills)
 {
-    switch (cycle.length) {
-    case 3:
-        return LayOutCycles<3>(out, count, cycle, rims, fills);
-    case 5:
-        return LayOutCycles<5>(out, count, cycle, rims, fills);
-    case 9:
-        return LayOutCycles<9>(out, count, cycle, rims, fills);
-    case 11:
-        return LayOutCycles<11>(out, count, cycle, rims, fills);
-    case 13:
-        return LayOutCycles<13>(out, count, cycle, rims, fills);
-    case 15:
-        return LayOutCycles<15>(out, count, cycle, rims, fills);
-    default:
-        return 0;
-    }
+    int done = 0;
+    static_cast<void>((
+        (cycle.length == Lengths && ((done = LayOutCycles<Lengths>(out, count, cycle, rims, fills)), true)) ||
+        ...));
+    return done;
 }
 
 // Lays out `count` pixels from step `first` of `cycle` on, whose first cell's inks are rims[0] and
@@ -132,7 +126,8 @@ VELMORA_VECTOR_CLONES void LayOutSteps(QRgb *out, int count, StepCycle cycle, in
         layOutStep(VectorPixels);
     }
     if (step == cycle.steps) {
-        const int done = LayOutWholeCycles(out + at, count - at, cycle, rims + before, fills + before);
+        const int done = LayOutWholeCycles(CyclesHeldInRegisters{}, out + at, count - at, cycle,
+                                           rims + before, fills + before);
         before += done / (cycle.length * VectorPixels) * cycle.cellsPerCycle;
         at += done;
     }
