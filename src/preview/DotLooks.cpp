@@ -38,8 +38,10 @@ constexpr int EightWide = 8;
 }
 
 // A row's key takes in the next column's look: equal rows take in equal looks, so keep equal keys. Keys
-// only propose rows to compare in full, so two cheap operations are mixing enough.
-[[gnu::always_inline]] inline void TakeIntoKeys(Eight &keys, const Eight &looks)
+// only propose rows to compare in full, so two cheap operations are mixing enough. One key, or eight rows'
+// keys at once.
+template <typename Key>
+[[gnu::always_inline]] inline void TakeIntoKeys(Key &keys, const Key &looks)
 {
     keys = ((keys << 7) | (keys >> 25)) + looks;
 }
@@ -216,7 +218,7 @@ void ReadBandLooks(const ProjectModel &model, const std::uint8_t *frame, bool pl
         std::uint32_t key = 0;
         for (int x = columns.first; x < columns.end; ++x) {
             row[x - columns.first] = SignDotLook(model, frame, x, y, placing);
-            key = ((key << 7) | (key >> 25)) + row[x - columns.first];
+            TakeIntoKeys(key, row[x - columns.first]);
         }
         band.keys[r] = key;
     }
