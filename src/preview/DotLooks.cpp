@@ -40,8 +40,7 @@ constexpr int EightWide = 8;
 // A row's key takes in the next column's look: equal rows take in equal looks, so keep equal keys. Keys
 // only propose rows to compare in full, so two cheap operations are mixing enough. One key, or eight rows'
 // keys at once.
-template <typename Key>
-[[gnu::always_inline]] inline void TakeIntoKeys(Key &keys, const Key &looks)
+template <typename Key> [[gnu::always_inline]] inline void TakeIntoKeys(Key &keys, const Key &looks)
 {
     keys = ((keys << 7) | (keys >> 25)) + looks;
 }
